@@ -1,0 +1,264 @@
+#include "Connection.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include "ProcedureCatalog.h"
+#include "platform/Failure.h"
+
+namespace qxmxz {
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("qxmxz-accounting-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString withoutPassword(const QString &url)
+{
+    if (!url.startsWith(QLatin1String("postgresql:"), Qt::CaseInsensitive))
+        return url;
+    QUrl parsed(url);
+    parsed.setPassword(QString());
+    return parsed.toString();
+}
+
+[[noreturn]] void failStatement(const QString &what, const QSqlError &error, const QString &sql)
+{
+    throw Failure(what, error.text().trimmed() + QStringLiteral(" — ") + sql.simplified());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- ProcedureCall
+
+ProcedureCall::ProcedureCall(Connection &connection, const ProcedureDefinition &definition)
+    : m_connection(connection), m_definition(definition)
+{
+    m_values.resize(definition.parameters.size());
+}
+
+ProcedureCall &ProcedureCall::set(const QString &parameterName, const QVariant &value)
+{
+    const int index = m_definition.parameterIndex(parameterName);
+    if (index < 0)
+        throw Failure(QStringLiteral("The procedure %1 has no parameter %2").arg(m_definition.name, parameterName));
+    m_values[index] = value;
+    return *this;
+}
+
+RecordSet ProcedureCall::execute(RecordSet::Cursor cursor)
+{
+    return m_connection.runProcedure(m_definition, m_values, cursor);
+}
+
+// ---------------------------------------------------------------- Connection
+
+Connection::Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect)
+    : m_connectionName(std::move(connectionName)), m_connectionText(std::move(connectionText)),
+      m_dialect(std::move(dialect))
+{
+}
+
+Connection::~Connection()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+std::unique_ptr<Connection> Connection::open(const QString &url)
+{
+    const QString name = nextConnectionName();
+    Backend backend;
+    QSqlDatabase db;
+    if (url.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
+        const QString path = url.mid(7);
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            throw Failure(QStringLiteral("Cannot open the database %1").arg(url), QStringLiteral("no such file"));
+        backend = Backend::Sqlite;
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+    } else if (url.startsWith(QLatin1String("postgresql:"), Qt::CaseInsensitive)
+               || url.startsWith(QLatin1String("postgres:"), Qt::CaseInsensitive)) {
+        const QUrl parsed(url);
+        const QUrlQuery params(parsed);
+        backend = Backend::Postgres;
+        db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        const QString socketDir = params.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
+        db.setHostName(socketDir.isEmpty() ? parsed.host() : socketDir);
+        const QString port = params.queryItemValue(QStringLiteral("port"));
+        db.setPort(port.isEmpty() ? parsed.port(5432) : port.toInt());
+        db.setDatabaseName(parsed.path().mid(1));
+        db.setUserName(parsed.userName());
+        db.setPassword(parsed.password());
+    } else if (url.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive)) {
+        backend = Backend::Odbc;
+        db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
+        db.setDatabaseName(url.mid(5));
+    } else {
+        throw Failure(QStringLiteral("Cannot open the database %1").arg(url),
+                      QStringLiteral("a database is named sqlite:PATH, postgresql://… or odbc:DSN"));
+    }
+    if (!db.isValid() || !db.open()) {
+        const QString reason = db.isValid() ? db.lastError().text().trimmed() : QStringLiteral("the database driver is not installed");
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw Failure(QStringLiteral("Cannot open the database %1").arg(withoutPassword(url)), reason);
+    }
+    if (backend == Backend::Sqlite) {
+        QSqlQuery pragma(db);
+        pragma.exec(QStringLiteral("PRAGMA cache_size=-65536"));
+    }
+    return std::unique_ptr<Connection>(
+        new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names())));
+}
+
+QSqlDatabase Connection::database() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+RecordSet Connection::runAction(const SqlAction &action, const QString &original, RecordSet::Cursor cursor,
+                                bool wantResult)
+{
+    switch (action.kind) {
+    case SqlAction::Kind::Nothing:
+        return RecordSet(QStringList{}, {});
+    case SqlAction::Kind::ProcedureCall: {
+        const ProcedureDefinition *definition = ProcedureCatalog::find(action.text);
+        if (!definition)
+            throw Failure(QStringLiteral("Unknown database procedure %1").arg(action.text), original);
+        return runProcedure(*definition, action.arguments, cursor);
+    }
+    case SqlAction::Kind::Statement:
+        break;
+    }
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(action.text))
+        failStatement(QStringLiteral("The database refused a statement"), query.lastError(), original);
+    if (!wantResult)
+        return {};
+    return RecordSet(std::move(query), cursor, original);
+}
+
+RecordSet Connection::query(const QString &sql, RecordSet::Cursor cursor)
+{
+    return runAction(m_dialect->translate(sql), sql, cursor, true);
+}
+
+void Connection::execute(const QString &sql)
+{
+    runAction(m_dialect->translate(sql), sql, RecordSet::Cursor::Forward, false);
+}
+
+bool Connection::executeIgnoringErrors(const QString &sql)
+{
+    const SqlAction action = m_dialect->translate(sql);
+    if (action.kind != SqlAction::Kind::Statement) {
+        try {
+            runAction(action, sql, RecordSet::Cursor::Forward, false);
+            return true;
+        } catch (const Failure &) {
+            return false;
+        }
+    }
+    QSqlDatabase db = database();
+    // On PostgreSQL a failed statement spoils an open transaction; a savepoint keeps it usable.
+    const bool guard = backend() == Backend::Postgres && db.driver()->hasFeature(QSqlDriver::Transactions)
+                       && QSqlQuery(db).exec(QStringLiteral("SAVEPOINT qxmxz_ignore"));
+    QSqlQuery query(db);
+    const bool ok = query.exec(action.text);
+    if (guard)
+        QSqlQuery(db).exec(ok ? QStringLiteral("RELEASE SAVEPOINT qxmxz_ignore")
+                              : QStringLiteral("ROLLBACK TO SAVEPOINT qxmxz_ignore"));
+    return ok;
+}
+
+ProcedureCall Connection::procedure(const QString &name)
+{
+    const ProcedureDefinition *definition = ProcedureCatalog::find(name);
+    if (!definition)
+        throw Failure(QStringLiteral("Unknown database procedure %1").arg(name));
+    return ProcedureCall(*this, *definition);
+}
+
+RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const QVariantList &values,
+                                   RecordSet::Cursor cursor)
+{
+    if (values.size() > definition.parameters.size())
+        throw Failure(QStringLiteral("Too many arguments for the procedure %1").arg(definition.name));
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    QString text;
+    switch (backend()) {
+    case Backend::Sqlite:
+        text = definition.body;
+        break;
+    case Backend::Postgres: {
+        QStringList placeholders;
+        for (const auto &p : definition.parameters)
+            placeholders << QLatin1Char(':') + p.name;
+        text = QStringLiteral("select * from %1(%2)").arg(definition.name, placeholders.join(u','));
+        break;
+    }
+    case Backend::Odbc: {
+        QStringList assignments;
+        for (const auto &p : definition.parameters)
+            assignments << QStringLiteral("@%1=?").arg(p.name);
+        text = QStringLiteral("EXEC %1 %2").arg(definition.name, assignments.join(u','));
+        break;
+    }
+    }
+    if (!query.prepare(text))
+        failStatement(QStringLiteral("The procedure %1 could not be prepared").arg(definition.name), query.lastError(), text);
+    for (int i = 0; i < definition.parameters.size(); ++i) {
+        const QVariant value = i < values.size() ? values[i] : QVariant();
+        if (backend() == Backend::Odbc)
+            query.addBindValue(value);
+        else if (text.contains(QLatin1Char(':') + definition.parameters[i].name))
+            query.bindValue(QLatin1Char(':') + definition.parameters[i].name, value);
+    }
+    if (!query.exec())
+        failStatement(QStringLiteral("The procedure %1 failed").arg(definition.name), query.lastError(), text);
+    return RecordSet(std::move(query), cursor, definition.name);
+}
+
+bool Connection::hasTable(const QString &table) const
+{
+    const QStringList tables = database().tables();
+    for (const QString &t : tables)
+        if (t.compare(table, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void Connection::beginTransaction()
+{
+    if (!database().transaction())
+        throw Failure(QStringLiteral("Cannot begin a transaction"), database().lastError().text());
+}
+
+void Connection::commit()
+{
+    if (!database().commit())
+        throw Failure(QStringLiteral("Cannot commit a transaction"), database().lastError().text());
+}
+
+void Connection::rollback()
+{
+    database().rollback();
+}
+
+} // namespace qxmxz

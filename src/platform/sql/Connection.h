@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+#include "RecordSet.h"
+#include "SqlDialect.h"
+
+namespace qxmxz {
+
+class Connection;
+struct ProcedureDefinition;
+
+// A call of a database procedure with named parameters, set in any order.
+class ProcedureCall {
+public:
+    ProcedureCall(Connection &connection, const ProcedureDefinition &definition);
+    // Throws a Failure when the procedure has no parameter of that name.
+    ProcedureCall &set(const QString &parameterName, const QVariant &value);
+    RecordSet execute(RecordSet::Cursor cursor = RecordSet::Cursor::Static);
+
+private:
+    Connection &m_connection;
+    const ProcedureDefinition &m_definition;
+    QVariantList m_values;
+};
+
+// The connection to the accounting database. URLs:
+//   sqlite:PATH                       a database file (the embedded default)
+//   postgresql://user:pw@host:port/db (also ?host=/socket/dir for a Unix socket)
+//   odbc:DSN or odbc:DRIVER=…;SERVER=…  a SQL Server site
+// Statements are written once in the component's SQL and translated by the
+// backend's dialect. Every failure throws a Failure naming the statement.
+class Connection {
+public:
+    static std::unique_ptr<Connection> open(const QString &url);
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    Backend backend() const { return m_dialect->backend(); }
+    const SqlDialect &dialect() const { return *m_dialect; }
+    // The URL without its password: what the rights service is initialised with.
+    QString connectionText() const { return m_connectionText; }
+    QSqlDatabase database() const;
+
+    RecordSet query(const QString &sql, RecordSet::Cursor cursor = RecordSet::Cursor::Static);
+    void execute(const QString &sql);
+    // For statements whose failure is expected and harmless ("Drop Table" of a
+    // table that may not exist). Returns whether the statement succeeded.
+    bool executeIgnoringErrors(const QString &sql);
+    ProcedureCall procedure(const QString &name);
+    bool hasTable(const QString &table) const;
+
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // Runs a procedure with positional values (used by ProcedureCall and by
+    // procedure calls written as statements).
+    RecordSet runProcedure(const ProcedureDefinition &definition, const QVariantList &values,
+                           RecordSet::Cursor cursor);
+
+private:
+    Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect);
+    RecordSet runAction(const SqlAction &action, const QString &original, RecordSet::Cursor cursor, bool wantResult);
+
+    QString m_connectionName;
+    QString m_connectionText;
+    std::unique_ptr<SqlDialect> m_dialect;
+};
+
+} // namespace qxmxz

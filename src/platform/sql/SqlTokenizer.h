@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace qxmxz {
+
+struct SqlToken {
+    enum class Kind {
+        Word,             // keyword or bare identifier: select, GL_accvouch, iperiod
+        Number,           // 12, 3.5
+        String,           // '…' with doubled quotes inside
+        NationalString,   // N'…'
+        QuotedIdentifier, // "…", […] or `…`
+        Parameter,        // :name or ?
+        Punctuation,      // ( ) , ; . = <> <= >= != || :: + - * / etc.
+        Whitespace,
+        Comment,          // -- … end of line, /* … */
+    };
+    Kind kind;
+    QString text; // exactly as in the source; concatenating all tokens gives the source back
+};
+
+// Splits SQL text into tokens. Never fails: an unterminated literal or comment
+// runs to the end of the text.
+QList<SqlToken> tokenizeSql(const QString &sql);
+
+} // namespace qxmxz

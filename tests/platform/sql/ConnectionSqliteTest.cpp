@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/Failure.h"
+#include "platform/sql/Connection.h"
+#include "platform/sql/ProcedureCatalog.h"
+#include "platform/values/Currency.h"
+
+using namespace qxmxz;
+
+namespace {
+
+// A scratch accounting database holding a few voucher lines.
+class SqliteConnection : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath(QStringLiteral("acc.db"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.close();
+        db = Connection::open(QStringLiteral("sqlite:") + path);
+        db->execute(QStringLiteral("create table v (ccode varchar(20), iperiod smallint, md numeric(19,4), cdigest varchar(60))"));
+        db->execute(QStringLiteral("insert into v values ('1001',1,100.5,'收款'),('1002',1,20,'付款'),"
+                                   "('1001',3,0.25,N'零钱'),('1002',3,NULL,NULL)"));
+    }
+
+    QTemporaryDir folder;
+    QString path;
+    std::unique_ptr<Connection> db;
+};
+
+} // namespace
+
+TEST_F(SqliteConnection, StaticResultsNavigateAndReadFieldsByName)
+{
+    RecordSet rs = db->query(QStringLiteral("select ccode,iperiod,md,cdigest from v order by ccode,iperiod"));
+    ASSERT_EQ(rs.recordCount(), 4);
+    EXPECT_FALSE(rs.eof());
+    EXPECT_EQ(rs.text(QStringLiteral("CCODE")), QStringLiteral("1001"));
+    EXPECT_EQ(Currency::fromVariant(rs.field(QStringLiteral("md"))), Currency::fromUnits(1005000));
+    rs.moveLast();
+    EXPECT_TRUE(rs.isNull(QStringLiteral("cdigest")));
+    EXPECT_EQ(rs.text(QStringLiteral("cdigest")), QString()); // never the word Null
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    rs.moveFirst();
+    EXPECT_EQ(rs.field(1).toInt(), 1);
+    EXPECT_THROW(rs.field(QStringLiteral("nosuch")), Failure);
+}
+
+TEST_F(SqliteConnection, FindsTheFirstRowMatchingASimpleCondition)
+{
+    RecordSet rs = db->query(QStringLiteral("select ccode,iperiod,md from v order by ccode,iperiod"));
+    EXPECT_TRUE(rs.find(QStringLiteral("ccode = '1002' and iperiod=3")));
+    EXPECT_EQ(rs.position(), 3);
+    EXPECT_TRUE(rs.find(QStringLiteral("ccode='1001' and iperiod=1")));
+    EXPECT_EQ(rs.position(), 0);
+    EXPECT_FALSE(rs.find(QStringLiteral("ccode = '1003' and iperiod=1")));
+    EXPECT_TRUE(rs.eof());
+    EXPECT_TRUE(rs.find(QStringLiteral("iperiod > 1 and ccode <> '1001'")));
+    EXPECT_EQ(rs.text(QStringLiteral("ccode")), QStringLiteral("1002"));
+    // A quote inside the searched value does not end the condition early.
+    EXPECT_FALSE(rs.find(QStringLiteral("ccode = '1001'' and iperiod=1'")));
+    EXPECT_THROW(rs.find(QStringLiteral("ccode like '10%'")), Failure);
+}
+
+TEST_F(SqliteConnection, ForwardResultsStreamAndRefuseToMoveBack)
+{
+    RecordSet rs = db->query(QStringLiteral("select ccode from v order by ccode,iperiod"), RecordSet::Cursor::Forward);
+    EXPECT_EQ(rs.recordCount(), -1);
+    QStringList codes;
+    for (; !rs.eof(); rs.moveNext())
+        codes << rs.text(QStringLiteral("ccode"));
+    EXPECT_EQ(codes, (QStringList{"1001", "1001", "1002", "1002"}));
+    EXPECT_THROW(rs.moveFirst(), Failure);
+}
+
+TEST_F(SqliteConnection, EmptyResultsStandAtBothEnds)
+{
+    RecordSet rs = db->query(QStringLiteral("select ccode from v where 1=0"));
+    EXPECT_TRUE(rs.eof());
+    EXPECT_TRUE(rs.bof());
+    EXPECT_EQ(rs.recordCount(), 0);
+}
+
+TEST_F(SqliteConnection, FailuresNameTheStatementAndIgnoredErrorsAreReported)
+{
+    try {
+        db->query(QStringLiteral("select nosuch from v"));
+        FAIL() << "no failure";
+    } catch (const Failure &f) {
+        EXPECT_TRUE(f.describe().contains(QStringLiteral("select nosuch from v"))) << f.describe().toStdString();
+    }
+    EXPECT_FALSE(db->executeIgnoringErrors(QStringLiteral("Drop Table nosuchtable")));
+    EXPECT_TRUE(db->executeIgnoringErrors(QStringLiteral("create table t2 (a int)")));
+    EXPECT_TRUE(db->hasTable(QStringLiteral("T2")));
+}
+
+TEST_F(SqliteConnection, NationalLiteralsAndSelectIntoRunAsWritten)
+{
+    RecordSet rs = db->query(QStringLiteral("select cdigest from v where cdigest = N'零钱'"));
+    ASSERT_EQ(rs.recordCount(), 1);
+    db->execute(QStringLiteral("SELECT * INTO vcopy FROM v where iperiod >= 3 order by ccode"));
+    EXPECT_EQ(db->query(QStringLiteral("select * from vcopy")).recordCount(), 2);
+    db->execute(QStringLiteral("SET NOCOUNT OFF "));
+}
+
+TEST_F(SqliteConnection, RunsAProcedureBodyWithNamedParameters)
+{
+    const ProcedureDefinition def = ProcedureCatalog::parse(
+        QStringLiteral("test.sql"),
+        QStringLiteral("-- procedure: Lines\n-- parameters: KmCode text, fromPeriod integer\n"
+                       "-- returns: ccode text, md money\n"
+                       "select ccode, md from v where ccode like :KmCode and iperiod >= :fromPeriod and :fromPeriod > 0 order by md\n"));
+    ASSERT_EQ(def.parameters.size(), 2);
+    EXPECT_EQ(def.parameterIndex(QStringLiteral("FROMPERIOD")), 1);
+    ProcedureCall call(*db, def);
+    call.set(QStringLiteral("KmCode"), QStringLiteral("1001%")).set(QStringLiteral("fromPeriod"), 1);
+    RecordSet rs = call.execute();
+    ASSERT_EQ(rs.recordCount(), 2);
+    EXPECT_EQ(Currency::fromVariant(rs.field(QStringLiteral("md"))), Currency::fromUnits(2500));
+    EXPECT_THROW(call.set(QStringLiteral("nosuch"), 1), Failure);
+}
+
+TEST(ProcedureFiles, RefuseAFileWithoutItsHeader)
+{
+    EXPECT_THROW(ProcedureCatalog::parse(QStringLiteral("x.sql"), QStringLiteral("select 1")), Failure);
+    EXPECT_THROW(ProcedureCatalog::parse(QStringLiteral("x.sql"),
+                                         QStringLiteral("-- procedure: X\n-- parameters: a\n-- returns: b int\nselect 1")),
+                 Failure);
+}
+
+TEST(ConnectionUrls, NameWhatCouldNotBeOpened)
+{
+    for (const char *url : {"sqlite:/no/such/file.db", "mysql://x", "", "postgresql://nobody@/nodb?host=/no/such/dir&port=1"}) {
+        try {
+            Connection::open(QString::fromLatin1(url));
+            FAIL() << url;
+        } catch (const Failure &f) {
+            EXPECT_TRUE(f.text().contains(QStringLiteral("Cannot open the database"))) << f.describe().toStdString();
+        }
+    }
+}

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include "platform/Failure.h"
+#include "platform/sql/LocalDatabase.h"
+#include "platform/sql/LocalRecordSet.h"
+#include "platform/values/Currency.h"
+
+using namespace qxmxz;
+
+namespace {
+
+const QString Ddl = QStringLiteral(
+    "CREATE TABLE %1 (nian TEXT,yue TEXT,ccode TEXT,cdigest Memo,md Currency,nd_s Double,ibook BYTE,Flag BYTE,iListCount long);");
+
+} // namespace
+
+TEST(LocalDatabase, LivesInAPrivateFolderRemovedWithTheSession)
+{
+    QString path;
+    {
+        LocalDatabase db;
+        path = db.filePath();
+        EXPECT_TRUE(QFileInfo::exists(path));
+        EXPECT_EQ(QFileInfo(QFileInfo(path).path()).permissions() & (QFile::ReadOther | QFile::WriteOther), 0);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST(LocalDatabase, DynasetAddsRowsAndReadsThemBackInOrder)
+{
+    LocalDatabase db;
+    db.execute(Ddl.arg(QStringLiteral("t1")));
+    db.execute(QStringLiteral("Create INDEX PrimaryKey ON t1 (ccode,yue)"));
+    // The same index name on a second table of the session is no conflict.
+    db.execute(Ddl.arg(QStringLiteral("t2")));
+    db.execute(QStringLiteral("Create INDEX PrimaryKey ON t2 (ccode,yue)"));
+
+    DynasetRecordSet rs = db.openDynaset(QStringLiteral("t1"));
+    EXPECT_EQ(rs.recordCount(), 0);
+    EXPECT_TRUE(rs.eof());
+    for (int i = 0; i < 1500; ++i) {
+        rs.addNew();
+        rs.setField(QStringLiteral("ccode"), QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')));
+        rs.setField(QStringLiteral("md"), QVariant::fromValue(Currency::fromUnits(i * 125)));
+        rs.setField(QStringLiteral("cdigest"), i % 2 ? QStringLiteral("付款") : QString());
+        rs.update();
+    }
+    EXPECT_EQ(rs.recordCount(), 1500);
+    rs.moveFirst();
+    EXPECT_EQ(rs.field(QStringLiteral("ccode")).toString(), QStringLiteral("0000"));
+    rs.move(1023); // across a read-ahead block
+    EXPECT_EQ(rs.field(QStringLiteral("ccode")).toString(), QStringLiteral("1023"));
+    EXPECT_EQ(Currency::fromVariant(rs.field(QStringLiteral("md"))), Currency::fromUnits(1023 * 125));
+    EXPECT_EQ(rs.field(QStringLiteral("cdigest")).toString(), QStringLiteral("付款"));
+    EXPECT_TRUE(rs.field(QStringLiteral("nian")).isNull());
+    // Rows appended while reading on are seen.
+    rs.moveLast();
+    rs.addNew();
+    rs.setField(2, QStringLiteral("new"));
+    rs.update();
+    rs.moveNext();
+    EXPECT_FALSE(rs.eof());
+    EXPECT_EQ(rs.field(2).toString(), QStringLiteral("new"));
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_THROW(rs.field(0), Failure);
+}
+
+TEST(LocalDatabase, DynasetChangesTheCurrentRow)
+{
+    LocalDatabase db;
+    db.execute(Ddl.arg(QStringLiteral("t")));
+    DynasetRecordSet rs = db.openDynaset(QStringLiteral("t"));
+    for (const char *code : {"a", "b"}) {
+        rs.addNew();
+        rs.setField(QStringLiteral("ccode"), QString::fromLatin1(code));
+        rs.update();
+    }
+    rs.moveFirst();
+    rs.moveNext();
+    rs.edit();
+    rs.setField(QStringLiteral("Flag"), 3);
+    rs.update();
+    EXPECT_EQ(rs.field(QStringLiteral("flag")).toInt(), 3);
+    DynasetRecordSet sorted = db.openDynaset(QStringLiteral("Select * from t order by ccode desc"));
+    EXPECT_EQ(sorted.recordCount(), 2);
+    EXPECT_EQ(sorted.field(QStringLiteral("ccode")).toString(), QStringLiteral("b"));
+    EXPECT_THROW(sorted.addNew(), Failure);
+    EXPECT_THROW(rs.setField(QStringLiteral("ccode"), 1), Failure); // without AddNew or Edit
+}
+
+TEST(LocalDatabase, TableSeeksOnItsCurrentIndex)
+{
+    LocalDatabase db;
+    db.execute(Ddl.arg(QStringLiteral("y")));
+    db.execute(QStringLiteral("CREATE INDEX ccode ON y (ccode,yue,Flag);"));
+    TableRecordSet table = db.openTable(QStringLiteral("y"));
+    EXPECT_THROW(table.setIndex(QStringLiteral("nosuch")), Failure);
+    table.setIndex(QStringLiteral("ccode"));
+    EXPECT_FALSE(table.seek({QStringLiteral("1002"), QStringLiteral("03"), 0}));
+    EXPECT_TRUE(table.noMatch());
+    table.addNew();
+    table.setField(QStringLiteral("ccode"), QStringLiteral("1002"));
+    table.setField(QStringLiteral("yue"), QStringLiteral("03"));
+    table.setField(QStringLiteral("Flag"), 0);
+    table.setField(QStringLiteral("md"), QVariant::fromValue(Currency::fromInteger(5)));
+    table.update();
+    ASSERT_TRUE(table.seek({QStringLiteral("1002"), QStringLiteral("03"), 0}));
+    table.edit();
+    table.setField(QStringLiteral("md"), QVariant::fromValue(
+        Currency::fromVariant(table.field(QStringLiteral("md"))) + Currency::fromInteger(7)));
+    table.update();
+    ASSERT_TRUE(table.seek({QStringLiteral("1002"), QStringLiteral("03"), 0}));
+    EXPECT_EQ(Currency::fromVariant(table.field(QStringLiteral("md"))), Currency::fromInteger(12));
+    EXPECT_FALSE(table.seek({QStringLiteral("1002"), QStringLiteral("03"), 1}));
+}
+
+TEST(LocalDatabase, ARunCommitsOrRollsBackAsAWhole)
+{
+    LocalDatabase db;
+    db.execute(Ddl.arg(QStringLiteral("r")));
+    try {
+        LocalRun run(db);
+        db.execute(QStringLiteral("insert into r (ccode) values ('x')"));
+        throw Failure(QStringLiteral("stop"));
+    } catch (const Failure &) {
+    }
+    EXPECT_EQ(db.openDynaset(QStringLiteral("r")).recordCount(), 0);
+    {
+        LocalRun run(db);
+        db.execute(QStringLiteral("insert into r (ccode) values ('y')"));
+    }
+    EXPECT_EQ(db.openDynaset(QStringLiteral("r")).recordCount(), 1);
+    EXPECT_FALSE(db.inRun());
+}
