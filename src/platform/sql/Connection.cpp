@@ -9,6 +9,7 @@
 #include <QUrlQuery>
 
 #include "ProcedureCatalog.h"
+#include "SqliteStatement.h"
 #include "platform/Failure.h"
 
 namespace qxmxz {
@@ -61,14 +62,60 @@ RecordSet ProcedureCall::execute(RecordSet::Cursor cursor)
 
 // ---------------------------------------------------------------- Connection
 
+struct Connection::StreamPool {
+    QString baseName;
+    QStringList names; // every clone made
+    QStringList free;
+
+    ~StreamPool()
+    {
+        for (const QString &name : std::as_const(names)) {
+            {
+                QSqlDatabase db = QSqlDatabase::database(name, false);
+                if (db.isOpen())
+                    db.close();
+            }
+            QSqlDatabase::removeDatabase(name);
+        }
+    }
+};
+
 Connection::Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect)
     : m_connectionName(std::move(connectionName)), m_connectionText(std::move(connectionText)),
-      m_dialect(std::move(dialect))
+      m_dialect(std::move(dialect)), m_streams(std::make_shared<StreamPool>())
 {
+    m_streams->baseName = m_connectionName;
+}
+
+QSqlDatabase Connection::streamingDatabase(RecordSet::Cursor cursor, std::shared_ptr<void> &lease)
+{
+    if (cursor != RecordSet::Cursor::Forward || backend() != Backend::Postgres)
+        return database();
+    QString name;
+    if (!m_streams->free.isEmpty()) {
+        name = m_streams->free.takeLast();
+    } else {
+        name = QStringLiteral("%1-stream-%2").arg(m_streams->baseName).arg(m_streams->names.size());
+        QSqlDatabase clone = QSqlDatabase::cloneDatabase(database(), name);
+        if (!clone.open()) {
+            const QString reason = clone.lastError().text();
+            clone = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), reason);
+        }
+        m_streams->names << name;
+    }
+    std::weak_ptr<StreamPool> pool = m_streams;
+    lease = std::shared_ptr<void>(nullptr, [pool, name](void *) {
+        if (auto p = pool.lock())
+            p->free << name;
+    });
+    return QSqlDatabase::database(name, false);
 }
 
 Connection::~Connection()
 {
+    m_streams.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         if (db.isOpen())
@@ -117,8 +164,11 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
         throw Failure(QStringLiteral("Cannot open the database %1").arg(withoutPassword(url)), reason);
     }
     if (backend == Backend::Sqlite) {
+        // Codes are compared byte for byte as on the servers, which also lets
+        // "ccode like N'1002%'" use the index on ccode.
         QSqlQuery pragma(db);
-        pragma.exec(QStringLiteral("PRAGMA cache_size=-65536"));
+        pragma.exec(QStringLiteral("PRAGMA cache_size=-16384"));
+        pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
     }
     return std::unique_ptr<Connection>(
         new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names())));
@@ -144,13 +194,24 @@ RecordSet Connection::runAction(const SqlAction &action, const QString &original
     case SqlAction::Kind::Statement:
         break;
     }
-    QSqlQuery query(database());
+    if (wantResult && cursor == RecordSet::Cursor::Forward && backend() == Backend::Sqlite) {
+        // Streamed straight from SQLite: no copy of each row through the driver's cache.
+        std::shared_ptr<SqliteStatement> statement;
+        try {
+            statement = std::make_shared<SqliteStatement>(database(), action.text);
+            return RecordSet(statement, original);
+        } catch (const Failure &failure) {
+            throw Failure(QStringLiteral("The database refused a statement"), failure.detail());
+        }
+    }
+    std::shared_ptr<void> lease;
+    QSqlQuery query(wantResult ? streamingDatabase(cursor, lease) : database());
     query.setForwardOnly(true);
     if (!query.exec(action.text))
         failStatement(QStringLiteral("The database refused a statement"), query.lastError(), original);
     if (!wantResult)
         return {};
-    return RecordSet(std::move(query), cursor, original);
+    return RecordSet(std::move(query), cursor, original, std::move(lease));
 }
 
 RecordSet Connection::query(const QString &sql, RecordSet::Cursor cursor)
@@ -199,7 +260,14 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
 {
     if (values.size() > definition.parameters.size())
         throw Failure(QStringLiteral("Too many arguments for the procedure %1").arg(definition.name));
-    QSqlQuery query(database());
+    if (cursor == RecordSet::Cursor::Forward && backend() == Backend::Sqlite) {
+        auto statement = std::make_shared<SqliteStatement>(database(), definition.body);
+        for (int i = 0; i < definition.parameters.size(); ++i)
+            statement->bind(QLatin1Char(':') + definition.parameters[i].name, i < values.size() ? values[i] : QVariant());
+        return RecordSet(statement, definition.name);
+    }
+    std::shared_ptr<void> lease;
+    QSqlQuery query(streamingDatabase(cursor, lease));
     query.setForwardOnly(true);
     QString text;
     switch (backend()) {
@@ -232,7 +300,7 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
     }
     if (!query.exec())
         failStatement(QStringLiteral("The procedure %1 failed").arg(definition.name), query.lastError(), text);
-    return RecordSet(std::move(query), cursor, definition.name);
+    return RecordSet(std::move(query), cursor, definition.name, std::move(lease));
 }
 
 bool Connection::hasTable(const QString &table) const

@@ -64,12 +64,19 @@ public:
                            RecordSet::Cursor cursor);
 
 private:
+    struct StreamPool;
     Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect);
+    // A database for a forward-only result. PostgreSQL loses a streamed result
+    // when the same connection runs another statement, so each stream there
+    // gets a connection of its own (kept in a pool); other backends stream on
+    // the connection itself.
+    QSqlDatabase streamingDatabase(RecordSet::Cursor cursor, std::shared_ptr<void> &lease);
     RecordSet runAction(const SqlAction &action, const QString &original, RecordSet::Cursor cursor, bool wantResult);
 
     QString m_connectionName;
     QString m_connectionText;
     std::unique_ptr<SqlDialect> m_dialect;
+    std::shared_ptr<StreamPool> m_streams;
 };
 
 } // namespace qxmxz

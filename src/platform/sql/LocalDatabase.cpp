@@ -32,8 +32,9 @@ LocalDatabase::LocalDatabase(const QString &filePath)
         throw Failure(QStringLiteral("Cannot open the working database %1").arg(m_filePath), db.lastError().text());
     // A scratch database: nothing in it needs to survive a crash.
     QSqlQuery pragma(db);
-    for (const char *p : {"PRAGMA journal_mode=OFF", "PRAGMA synchronous=OFF", "PRAGMA temp_store=MEMORY",
-                          "PRAGMA cache_size=-65536"})
+    // UTF-16 text: the rows are written and read as Qt strings, without conversion.
+    for (const char *p : {"PRAGMA encoding='UTF-16le'", "PRAGMA journal_mode=OFF", "PRAGMA synchronous=OFF",
+                          "PRAGMA temp_store=MEMORY", "PRAGMA cache_size=-8192"})
         pragma.exec(QString::fromLatin1(p));
     m_dialect = makeDialect(Backend::Sqlite, {});
 }

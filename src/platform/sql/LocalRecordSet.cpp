@@ -65,8 +65,10 @@ void LocalRecordSet::setColumns(QStringList columns)
 {
     m_columns = std::move(columns);
     m_columnIndex.clear();
-    for (int i = 0; i < m_columns.size(); ++i)
+    for (int i = 0; i < m_columns.size(); ++i) {
         m_columnIndex.insert(m_columns[i].toLower(), i);
+        m_columnIndex.insert(m_columns[i], i); // names spelled as declared are found without folding
+    }
 }
 
 void LocalRecordSet::close()
@@ -77,6 +79,9 @@ void LocalRecordSet::close()
 
 int LocalRecordSet::fieldIndex(const QString &name) const
 {
+    const auto exact = m_columnIndex.constFind(name);
+    if (exact != m_columnIndex.constEnd())
+        return exact.value();
     return m_columnIndex.value(name.toLower(), -1);
 }
 
@@ -148,18 +153,15 @@ void LocalRecordSet::update()
                 names << quotedIdentifier(c);
                 marks << QStringLiteral("?");
             }
-            m_insert = std::make_shared<QSqlQuery>(database());
-            if (!m_insert->prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                       .arg(quotedIdentifier(m_table), names.join(u','), marks.join(u','))))
-                throw Failure(QStringLiteral("Cannot write to the working table %1").arg(m_table),
-                              m_insert->lastError().text());
+            m_insert = std::make_shared<SqliteStatement>(
+                database(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(quotedIdentifier(m_table), names.join(u','), marks.join(u',')));
         }
         for (int i = 0; i < m_pending.size(); ++i)
-            m_insert->bindValue(i, m_pending[i]);
-        if (!m_insert->exec())
-            throw Failure(QStringLiteral("Cannot write to the working table %1").arg(m_table),
-                          m_insert->lastError().text());
-        const qint64 rowId = m_insert->lastInsertId().toLongLong();
+            m_insert->bind(i + 1, m_pending[i]);
+        m_insert->step();
+        const qint64 rowId = m_insert->lastInsertRowId();
+        m_insert->reset();
         m_editMode = EditMode::None;
         afterUpdate(rowId, true, m_pending);
         return;
@@ -238,33 +240,46 @@ bool DynasetRecordSet::hasCurrent() const
 void DynasetRecordSet::loadWindow(qsizetype position) const
 {
     const qsizetype windowSize = m_windowRowIds.size();
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (windowSize > 0 && position == m_windowStart + windowSize) {
-        // Reading on from where the last block ended.
-        query.prepare(QStringLiteral("SELECT rowid,* FROM %1 WHERE rowid>? ORDER BY rowid LIMIT %2")
-                          .arg(quotedIdentifier(m_table))
-                          .arg(WindowRows));
-        query.addBindValue(m_windowRowIds.last());
-    } else {
-        query.prepare(QStringLiteral("SELECT rowid,* FROM %1 ORDER BY rowid LIMIT %2 OFFSET %3")
-                          .arg(quotedIdentifier(m_table))
-                          .arg(WindowRows)
-                          .arg(position));
-    }
-    if (!query.exec())
-        throw Failure(QStringLiteral("Cannot read the working table %1").arg(m_table), query.lastError().text());
+    const bool readingOn = windowSize > 0 && position == m_windowStart + windowSize;
+    SqliteStatement query(database(),
+                          readingOn ? QStringLiteral("SELECT rowid,* FROM %1 WHERE rowid>? ORDER BY rowid LIMIT %2")
+                                          .arg(quotedIdentifier(m_table))
+                                          .arg(WindowRows)
+                                    : QStringLiteral("SELECT rowid,* FROM %1 ORDER BY rowid LIMIT %2 OFFSET %3")
+                                          .arg(quotedIdentifier(m_table))
+                                          .arg(WindowRows)
+                                          .arg(position));
+    if (readingOn)
+        query.bind(1, m_windowRowIds.last());
     m_window.clear();
     m_windowRowIds.clear();
     m_windowStart = position;
     QVector<QVariant> row(m_columns.size());
-    while (query.next()) {
-        m_windowRowIds.append(query.value(0).toLongLong());
+    while (query.step()) {
+        m_windowRowIds.append(query.column(0).toLongLong());
         for (int i = 0; i < row.size(); ++i)
-            row[i] = query.value(i + 1);
+            row[i] = query.column(i + 1);
         m_window.append(row);
     }
     m_currentLoaded = -1;
+}
+
+bool DynasetRecordSet::readFromTail(qsizetype position) const
+{
+    if (m_tailStart < 0 || position < m_tailStart || position >= m_tailStart + qsizetype(m_tail.size()))
+        return false;
+    m_current = m_tail[size_t(position - m_tailStart)];
+    if (position + 1 == m_tailStart + qsizetype(m_tail.size())) {
+        // The reader has caught up: what it read need not be kept.
+        m_windowRowIds = {m_tailRowIds.last()};
+        m_windowStart = position;
+        m_window.clear();
+        m_window.append(m_current);
+        m_tail.clear();
+        m_tailRowIds.clear();
+        m_tailStart = -1;
+    }
+    return true;
 }
 
 const QVector<QVariant> &DynasetRecordSet::currentValues() const
@@ -273,6 +288,8 @@ const QVector<QVariant> &DynasetRecordSet::currentValues() const
         return m_current;
     if (!m_isTable) {
         m_rows.read(m_position, m_current);
+    } else if (readFromTail(m_position)) {
+        // read from memory
     } else {
         if (m_position < m_windowStart || m_position >= m_windowStart + m_windowRowIds.size())
             loadWindow(m_position);
@@ -286,17 +303,29 @@ const QVector<QVariant> &DynasetRecordSet::currentValues() const
 
 qint64 DynasetRecordSet::currentRowId() const
 {
-    currentValues();
+    if (m_tailStart >= 0 && m_position >= m_tailStart && m_position < m_tailStart + m_tailRowIds.size())
+        return m_tailRowIds[m_position - m_tailStart];
+    if (m_position < m_windowStart || m_position >= m_windowStart + m_windowRowIds.size())
+        loadWindow(m_position);
     return m_windowRowIds.value(m_position - m_windowStart, -1);
 }
 
-void DynasetRecordSet::afterUpdate(qint64, bool added, const QVector<QVariant> &)
+void DynasetRecordSet::afterUpdate(qint64 rowId, bool added, const QVector<QVariant> &values)
 {
     if (added) {
-        if (m_rowCount >= 0)
+        if (m_rowCount < 0)
+            recordCount(); // counts the row just added
+        else
             ++m_rowCount;
+        if (m_tailStart < 0)
+            m_tailStart = m_rowCount - 1;
+        m_tail.push_back(values);
+        m_tailRowIds.append(rowId);
         return;
     }
+    m_tail.clear();
+    m_tailRowIds.clear();
+    m_tailStart = -1;
     // A changed row may sit in the read-ahead block: read it again when needed.
     m_window.clear();
     m_windowRowIds.clear();

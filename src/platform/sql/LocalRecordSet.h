@@ -6,9 +6,11 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <deque>
 #include <memory>
 
 #include "RowStore.h"
+#include "SqliteStatement.h"
 
 namespace qxmxz {
 
@@ -61,7 +63,7 @@ private:
     EditMode m_editMode = EditMode::None;
     QVector<QVariant> m_pending;
     QVector<bool> m_changed;
-    std::shared_ptr<QSqlQuery> m_insert;
+    std::shared_ptr<SqliteStatement> m_insert;
 };
 
 // A dynaset over a table or a SELECT. Over a table it reads the rows in the
@@ -89,6 +91,7 @@ protected:
 
 private:
     void loadWindow(qsizetype position) const;
+    bool readFromTail(qsizetype position) const;
 
     bool m_isTable = false;
     qsizetype m_position = 0;
@@ -101,7 +104,11 @@ private:
     RowStore m_rows;
     mutable QVector<QVariant> m_current;
     mutable qsizetype m_currentLoaded = -1;
-    mutable std::shared_ptr<QSqlQuery> m_windowQuery;
+    // Table mode: the rows added since the reader last caught up, so that a
+    // page shown right after it was written is read from memory.
+    mutable std::deque<QVector<QVariant>> m_tail; // shares the strings of the rows written
+    mutable QVector<qint64> m_tailRowIds;
+    mutable qsizetype m_tailStart = -1;
 };
 
 // A table record set with a current index, positioned by Seek.

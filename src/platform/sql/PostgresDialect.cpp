@@ -17,6 +17,7 @@ SqlAction PostgresDialect::translate(const QString &sql) const
     if (std::optional<SqlAction> call = procedureCall(tokens, m_procedureNames))
         return *call;
     renameCreatedIndex(tokens, *this);
+    isoDateLiterals(tokens);
     return {SqlAction::Kind::Statement, joinTokens(tokens), {}};
 }
 

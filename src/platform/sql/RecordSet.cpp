@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
+#include "SqliteStatement.h"
 #include "platform/Failure.h"
 
 namespace qxmxz {
@@ -32,8 +33,8 @@ QString normalised(const QVariant &value, bool asNumber)
 
 } // namespace
 
-RecordSet::RecordSet(QSqlQuery &&query, Cursor cursor, QString sqlForErrors)
-    : m_open(true), m_cursor(cursor), m_sql(std::move(sqlForErrors))
+RecordSet::RecordSet(QSqlQuery &&query, Cursor cursor, QString sqlForErrors, std::shared_ptr<void> lease)
+    : m_open(true), m_cursor(cursor), m_sql(std::move(sqlForErrors)), m_lease(std::move(lease))
 {
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i) {
@@ -58,6 +59,17 @@ RecordSet::RecordSet(QSqlQuery &&query, Cursor cursor, QString sqlForErrors)
     m_position = 0;
 }
 
+RecordSet::RecordSet(std::shared_ptr<SqliteStatement> statement, QString sqlForErrors)
+    : m_open(true), m_cursor(Cursor::Forward), m_sql(std::move(sqlForErrors)), m_statement(std::move(statement))
+{
+    for (int i = 0; i < m_statement->columnCount(); ++i) {
+        m_columns << m_statement->columnName(i);
+        m_columnIndex.insert(m_columns.last().toLower(), i);
+    }
+    m_forwardAtEnd = !m_statement->step();
+    m_position = 0;
+}
+
 RecordSet::RecordSet(QStringList columns, const QList<QVector<QVariant>> &rows)
     : m_open(true), m_cursor(Cursor::Static), m_columns(std::move(columns))
 {
@@ -71,6 +83,8 @@ void RecordSet::close()
 {
     m_open = false;
     m_query.reset();
+    m_statement.reset();
+    m_lease.reset();
     m_rows.clear();
     m_findIndexes.clear();
     m_current.clear();
@@ -124,7 +138,7 @@ void RecordSet::moveNext()
     requireOpen();
     if (m_cursor == Cursor::Forward) {
         if (!m_forwardAtEnd) {
-            m_forwardAtEnd = !m_query->next();
+            m_forwardAtEnd = m_statement ? !m_statement->step() : !m_query->next();
             ++m_position;
         }
         return;
@@ -186,7 +200,7 @@ QVariant RecordSet::field(int index) const
         throw Failure(QStringLiteral("No current row or no such column"),
                       QStringLiteral("column %1 — %2").arg(index).arg(m_sql));
     if (m_cursor == Cursor::Forward)
-        return m_query->value(index);
+        return m_statement ? m_statement->column(index) : m_query->value(index);
     loadCurrent();
     return m_current.value(index);
 }

@@ -27,7 +27,12 @@ public:
 
     RecordSet() = default;
     // Takes an executed query; `sqlForErrors` names the statement in failures.
-    RecordSet(QSqlQuery &&query, Cursor cursor, QString sqlForErrors);
+    // `lease` keeps whatever the query needs (a streaming connection) until the
+    // record set is closed.
+    RecordSet(QSqlQuery &&query, Cursor cursor, QString sqlForErrors, std::shared_ptr<void> lease = {});
+    // A forward-only record set streaming from an SQLite statement that is
+    // ready to step.
+    RecordSet(std::shared_ptr<class SqliteStatement> statement, QString sqlForErrors);
     // A record set made of given rows (for procedure results assembled in code and for tests).
     RecordSet(QStringList columns, const QList<QVector<QVariant>> &rows);
 
@@ -73,7 +78,9 @@ private:
     QString m_sql;
     QStringList m_columns;
     QHash<QString, int> m_columnIndex; // lower-case name → position
+    std::shared_ptr<void> m_lease;      // released after the query (declared first, destroyed last)
     std::shared_ptr<QSqlQuery> m_query; // Forward only
+    std::shared_ptr<class SqliteStatement> m_statement; // Forward only, SQLite
     bool m_forwardAtEnd = false;
     RowStore m_rows; // Static only
     qsizetype m_position = 0; // Static: current row; may be -1 (bof) or rowCount (eof)

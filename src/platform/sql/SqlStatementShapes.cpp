@@ -1,5 +1,6 @@
 #include "SqlStatementShapes.h"
 
+#include <QDate>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -183,6 +184,23 @@ void renameCreatedIndex(QList<SqlToken> &tokens, const SqlDialect &dialect)
     const QString table = identifierName(tokens.at(at[indexPos + 2]));
     index.text = identifierText(dialect.indexName(table, identifierName(index)));
     index.kind = index.text.startsWith(u'"') ? SqlToken::Kind::QuotedIdentifier : SqlToken::Kind::Word;
+}
+
+void isoDateLiterals(QList<SqlToken> &tokens)
+{
+    static const QRegularExpression date(QStringLiteral("^[Nn]'(\\d{1,2})-(\\d{1,2})-(\\d{4})'$"));
+    for (SqlToken &token : tokens) {
+        if (token.kind != SqlToken::Kind::NationalString)
+            continue;
+        const QRegularExpressionMatch m = date.match(token.text);
+        if (!m.hasMatch())
+            continue;
+        const QDate d(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+        if (!d.isValid())
+            continue;
+        token.kind = SqlToken::Kind::String;
+        token.text = QLatin1Char('\'') + d.toString(Qt::ISODate) + QLatin1Char('\'');
+    }
 }
 
 } // namespace qxmxz

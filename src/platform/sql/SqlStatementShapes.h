@@ -36,4 +36,10 @@ std::optional<SqlAction> procedureCall(const QList<SqlToken> &tokens, const QStr
 // name becomes `dialect.indexName(table, index)`. Other statements are left alone.
 void renameCreatedIndex(QList<SqlToken> &tokens, const SqlDialect &dialect);
 
+// N'm-d-yyyy', the date literal of the component's SQL (a server of the
+// accounting suite reads it as a date), becomes the ISO literal
+// 'yyyy-mm-dd', which SQLite compares with its date text and PostgreSQL
+// converts to a date. Only a national literal of exactly that shape changes.
+void isoDateLiterals(QList<SqlToken> &tokens);
+
 } // namespace qxmxz

@@ -133,6 +133,7 @@ SqlAction SqliteDialect::translate(const QString &sql) const
     if (std::optional<SqlAction> call = procedureCall(tokens, m_procedureNames))
         return *call;
     renameCreatedIndex(tokens, *this);
+    isoDateLiterals(tokens);
     dropNationalPrefixes(tokens);
     tokens = selectIntoAsCreateTable(tokens);
     tokens = selectFromParenthesisedMembers(tokens);

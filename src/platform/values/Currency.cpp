@@ -87,6 +87,20 @@ Currency Currency::fromVariant(const QVariant &value)
     return ok ? fromDouble(d) : Currency{};
 }
 
+Currency Currency::prorated(Currency share, Currency whole) const
+{
+    if (whole.isZero())
+        return {};
+    __extension__ typedef __int128 Wide;
+    const Wide product = static_cast<Wide>(m_units) * share.m_units;
+    const Wide w = whole.m_units;
+    Wide q = product / w;
+    const Wide r = product % w;
+    if (2 * (r < 0 ? -r : r) >= (w < 0 ? -w : w))
+        q += ((product < 0) != (w < 0)) ? -1 : 1;
+    return fromUnits(static_cast<std::int64_t>(q));
+}
+
 QString Currency::toFixedText() const
 {
     const std::int64_t magnitude = m_units < 0 ? -m_units : m_units;

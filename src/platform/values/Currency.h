@@ -36,6 +36,10 @@ public:
     constexpr int sign() const { return (m_units > 0) - (m_units < 0); }
     constexpr Currency abs() const { return fromUnits(m_units < 0 ? -m_units : m_units); }
 
+    // This amount × share ÷ whole, rounded half away from zero, computed without
+    // overflow: the part of an amount that falls to one share of a whole.
+    Currency prorated(Currency share, Currency whole) const;
+
     constexpr Currency operator-() const { return fromUnits(-m_units); }
     constexpr Currency operator+(Currency o) const { return fromUnits(m_units + o.m_units); }
     constexpr Currency operator-(Currency o) const { return fromUnits(m_units - o.m_units); }

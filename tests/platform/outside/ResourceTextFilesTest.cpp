@@ -93,6 +93,7 @@ QStringList productKeys()
                              "accounts.grade", "accounts.end", "accounts.currency", "accounts.unit",
                              "accounts.opening", "accounts.direction", "yes", "no"})
         keys << QStringLiteral("QXMXZ.cli.") + QString::fromLatin1(item);
+    keys << QStringLiteral("QXMXZ.entry.nowindowhost");
     return keys;
 }
 

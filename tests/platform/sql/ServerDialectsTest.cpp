@@ -35,6 +35,14 @@ TEST(PostgresDialect, runsTheComponentSqlAsWritten)
         EXPECT_EQ(dialect->translate(QString::fromUtf8(sql)), statement(QString::fromUtf8(sql))) << sql;
 }
 
+TEST(PostgresDialect, readsNationalDateLiteralsAsIsoDates)
+{
+    const auto dialect = makeDialect(Backend::Postgres, procedures());
+    EXPECT_EQ(dialect->translate(QStringLiteral("select 1 from GL_accvouch where dbill_date<=N'12-31-2026'")).text,
+              QStringLiteral("select 1 from GL_accvouch where dbill_date<='2026-12-31'"));
+    EXPECT_EQ(dialect->translate(QStringLiteral("select N'12-31-2026 '")).text, QStringLiteral("select N'12-31-2026 '"));
+}
+
 TEST(PostgresDialect, dropsNocountAndReportsProcedureCalls)
 {
     const auto dialect = makeDialect(Backend::Postgres, procedures());

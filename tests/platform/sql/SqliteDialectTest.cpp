@@ -20,6 +20,17 @@ TEST_F(SqliteDialectTest, nationalLiteralsLoseTheirPrefixOnly)
     EXPECT_EQ(translated("select Nian from t where Nian=N'N''x'"), "select Nian from t where Nian='N''x'");
 }
 
+TEST_F(SqliteDialectTest, nationalDateLiteralsBecomeIsoDatesThatCompareWithStoredDates)
+{
+    EXPECT_EQ(translated("select * from v where dbill_date<=N'3-5-2024' and cdigest=N'3-5-2024x'"),
+              "select * from v where dbill_date<='2024-03-05' and cdigest='3-5-2024x'");
+    EXPECT_EQ(translated("select * from v where dbill_date<=N'2-30-2024'"), "select * from v where dbill_date<='2-30-2024'");
+    given("create table d (dbill_date date)");
+    given("insert into d values ('2024-03-04'),('2024-03-05'),('2024-11-01')");
+    EXPECT_EQ(run("select dbill_date from d where dbill_date<=N'3-5-2024' order by dbill_date"),
+              (Rows{"2024-03-04", "2024-03-05"}));
+}
+
 TEST_F(SqliteDialectTest, selectIntoBecomesCreateTableAs)
 {
     EXPECT_EQ(translated("SELECT * INTO mxzmonth_7 FROM GL_accvouch where iyear=2026 order by ccode"),

@@ -57,3 +57,13 @@ TEST(Currency, WritesTextForSqlAndForPeople)
     EXPECT_EQ(Currency::fromUnits(5).abs().units(), 5);
     EXPECT_EQ((-Currency::fromUnits(5)).abs().units(), 5);
 }
+
+TEST(Currency, ProratesWithoutOverflowAndRoundsHalfAwayFromZero)
+{
+    const Currency whole = Currency::fromInteger(300);
+    EXPECT_EQ(Currency::fromInteger(100).prorated(Currency::fromInteger(100), whole).units(), 333333);
+    EXPECT_EQ(Currency::fromInteger(-100).prorated(Currency::fromInteger(200), whole).units(), -666667);
+    EXPECT_EQ(Currency::fromInteger(1).prorated(Currency::fromInteger(1), Currency()).units(), 0);
+    const Currency big = Currency::fromInteger(900000000000LL);
+    EXPECT_EQ(big.prorated(big, big), big);
+}

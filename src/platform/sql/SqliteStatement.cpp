@@ -1,0 +1,128 @@
+#include "SqliteStatement.h"
+
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+#include "platform/Failure.h"
+#include "platform/values/Currency.h"
+
+namespace qxmxz {
+
+SqliteStatement::SqliteStatement(const QSqlDatabase &db, const QString &sql) : m_sql(sql)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw Failure(QStringLiteral("The working database is not an SQLite database"));
+    m_db = *static_cast<sqlite3 *const *>(handle.data());
+    if (sqlite3_prepare16_v2(m_db, sql.utf16(), -1, &m_statement, nullptr) != SQLITE_OK)
+        throw Failure(QStringLiteral("The working database refused a statement"),
+                      QString::fromUtf8(sqlite3_errmsg(m_db)) + QStringLiteral(" — ") + sql);
+}
+
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+void SqliteStatement::bind(int index, const QVariant &value)
+{
+    int rc;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(m_statement, index);
+    } else if (value.metaType() == QMetaType::fromType<Currency>()) {
+        rc = sqlite3_bind_double(m_statement, index, value.value<Currency>().toDouble());
+    } else {
+        switch (value.metaType().id()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Char:
+        case QMetaType::SChar:
+        case QMetaType::UChar:
+            rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_statement, index, value.toDouble());
+            break;
+        case QMetaType::QString: {
+            const QString &text = *static_cast<const QString *>(value.constData());
+            rc = sqlite3_bind_text16(m_statement, index, text.utf16(), int(text.size() * sizeof(char16_t)),
+                                     SQLITE_STATIC);
+            break;
+        }
+        default: {
+            const QString text = value.toString();
+            rc = sqlite3_bind_text16(m_statement, index, text.utf16(), int(text.size() * sizeof(char16_t)),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        throw Failure(QStringLiteral("Cannot bind a value"), QString::fromUtf8(sqlite3_errmsg(m_db)) + QStringLiteral(" — ") + m_sql);
+}
+
+void SqliteStatement::bind(const QString &name, const QVariant &value)
+{
+    const int index = sqlite3_bind_parameter_index(m_statement, name.toUtf8().constData());
+    if (index <= 0)
+        return;
+    m_kept.append(value);
+    bind(index, m_kept.last());
+}
+
+bool SqliteStatement::step()
+{
+    const int rc = sqlite3_step(m_statement);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw Failure(QStringLiteral("The working database failed"), QString::fromUtf8(sqlite3_errmsg(m_db)) + QStringLiteral(" — ") + m_sql);
+}
+
+void SqliteStatement::reset()
+{
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+int SqliteStatement::columnCount() const
+{
+    return sqlite3_column_count(m_statement);
+}
+
+QString SqliteStatement::columnName(int index) const
+{
+    return QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_name16(m_statement, index)));
+}
+
+QVariant SqliteStatement::column(int index) const
+{
+    switch (sqlite3_column_type(m_statement, index)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(m_statement, index)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_statement, index));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, index)),
+                                   sqlite3_column_bytes(m_statement, index)));
+    default:
+        return QVariant(QString(reinterpret_cast<const QChar *>(sqlite3_column_text16(m_statement, index)),
+                                sqlite3_column_bytes16(m_statement, index) / int(sizeof(char16_t))));
+    }
+}
+
+qint64 SqliteStatement::lastInsertRowId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+} // namespace qxmxz

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "platform/sql/Connection.h"
+
+// Accounting databases for the test programs, on SQLite and on PostgreSQL.
+//
+// PostgreSQL is the server that `./dev test` starts and names in the
+// environment variable QXMXZ_PG_URL (postgresql://postgres@/postgres?host=…&port=…).
+// When it is not set, every call for Backend::Postgres throws a qxmxz::Failure
+// saying so: the test fails, it is never skipped.
+//
+// Every database made here belongs to the running test program only: SQLite
+// files live in a temporary folder, PostgreSQL databases get a name unique to
+// the process; all are removed when the program ends (a GoogleTest
+// environment drops them after the last test).
+//
+// Typical use in a test parameterised over both backends:
+//
+//   class LedgerTest : public ::testing::TestWithParam<qxmxz::Backend> {};
+//   TEST_P(LedgerTest, …) {
+//       auto db = qxmxz::test::openDemo(GetParam());
+//       RecordSet rs = db->query("select …");
+//   }
+//   INSTANTIATE_TEST_SUITE_P(Backends, LedgerTest, qxmxz::test::bothBackends(),
+//                            qxmxz::test::backendTestName);
+namespace qxmxz {
+// Readable backend names in GoogleTest's messages.
+void PrintTo(Backend backend, std::ostream *os);
+} // namespace qxmxz
+
+namespace qxmxz::test {
+
+// SQLite and PostgreSQL, for INSTANTIATE_TEST_SUITE_P.
+::testing::internal::ParamGenerator<Backend> bothBackends();
+
+// "Sqlite" or "Postgres", for the names of parameterised tests.
+std::string backendTestName(const ::testing::TestParamInfo<Backend> &info);
+
+// The demo company (fiscal year 2026, account set "001", users demo, wang,
+// zhao, li, sun, qian, admin), built once per program and backend; each call
+// opens a new connection. Shared by the tests of the program: do not change it
+// (write into a scratch database instead).
+std::unique_ptr<Connection> openDemo(Backend backend);
+QString demoUrl(Backend backend);
+
+// A generated company of `voucherLines` lines from `seed` (fiscal year 2026),
+// built once per program, backend, size and seed; shared like the demo.
+std::unique_ptr<Connection> openGenerated(Backend backend, qint64 voucherLines, quint64 seed = 1);
+QString generatedUrl(Backend backend, qint64 voucherLines, quint64 seed = 1);
+
+// A new, empty accounting database with the schema installed, for one test to change at will.
+std::unique_ptr<Connection> createScratchDatabase(Backend backend);
+
+// The URL of a database that does not exist yet (for tests of database
+// creation); whatever is created there is removed at the end like the rest.
+QString unusedDatabaseUrl(Backend backend);
+
+// The URL of the PostgreSQL server's "postgres" database from QXMXZ_PG_URL;
+// throws the Failure described above when the variable is not set.
+QString postgresServerUrl();
+
+} // namespace qxmxz::test
