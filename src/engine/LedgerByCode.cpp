@@ -1,0 +1,348 @@
+// The ledger by account code and the ledger by period: one display row per
+// voucher line with its running balance, written into mxfirst and shown in
+// the grid page by page while the run goes on.
+#include "kmmx.h"
+
+#include "LedgerHost.h"
+#include "LineTotals.h"
+#include "RunState.h"
+#include "VoucherLine.h"
+#include "WorkingTables.h"
+#include "platform/Failure.h"
+#include "platform/outside/GlPublic.h"
+#include "platform/sql/Connection.h"
+#include "platform/sql/LocalDatabase.h"
+#include "platform/sql/SqlText.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/HeaderModel.h"
+#include "platform/ui/HintState.h"
+#include "platform/ui/StopButtonState.h"
+#include "services/LedgerGridRows.h"
+#include "totals/AmountFormats.h"
+#include "totals/CounterpartQuery.h"
+#include "totals/CurrencyList.h"
+#include "totals/NumberPattern.h"
+#include "totals/OpeningBalances.h"
+
+namespace qxmxz {
+
+bool kmmx::mxbyCode(int accountType)
+{
+    return runLedger(false, accountType);
+}
+
+bool kmmx::mxbyPeriod(std::optional<int> first, int accountType)
+{
+    m_firstArgument = first.value_or(0);
+    return runLedger(true, accountType);
+}
+
+bool kmmx::runLedger(bool byPeriod, int accountType)
+{
+    startRun(inQueryMode());
+    objAccount = m_pub.account(sKmCode);
+    objCurrency = m_pub.currency(objAccount.currencyName);
+    if (objStop) {
+        objStop->setEnabled(true);
+        if (!inQueryMode())
+            objStop->setVisible(true);
+    }
+    if (inQueryMode() && objHeader)
+        objHeader->setEnabled(true);
+
+    Run run;
+    run.accountType = accountType;
+    run.currencyNames = LoadCurrencyNames(m_pub);
+    iPageRows = 0;
+    lPageStart = 0;
+    lRowCount = 0;
+
+    LocalDatabase &local = m_pub.localDatabase();
+    run.table = WorkingTables::createMxfirst(m_pub);
+    m_tableName = run.table;
+    run.rows = std::make_unique<DynasetRecordSet>(local.openDynaset(run.table));
+    run.rowSaved = [this, &run] { pageStep(run); };
+    LocalRun transaction(local);
+
+    if (objHint) {
+        objHint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.waityeardata")));
+        objHint->refresh();
+    }
+    RecordSet source = m_pub.database()
+                           .procedure(QStringLiteral("GL_SubsLedger"))
+                           .set(QStringLiteral("KmCode"), likePrefixParameter(sKmCode) + QLatin1Char('%'))
+                           .set(QStringLiteral("beginPeriod"), int(bBeginPeriod))
+                           .set(QStringLiteral("endPeriod"), int(bEndPeriod))
+                           .set(QStringLiteral("bVouch"), int(bIncludeUnposted))
+                           .set(QStringLiteral("byPeriod"), byPeriod ? 1 : 0)
+                           .set(QStringLiteral("iyear"), m_pub.year())
+                           .execute(RecordSet::Cursor::Forward);
+    m_pub.database().execute(QStringLiteral("SET NOCOUNT OFF "));
+    const VoucherLineReader reader(source);
+    VoucherLine line;
+
+    auto beginAccount = [&](const AccountRecord &account) {
+        run.account = account;
+        run.accountCurrency = m_pub.currency(account.currencyName);
+        WriteOpeningRows(m_pub, account, bBeginPeriod, bIncludeUnposted == 1, accountType, *run.rows, run.balances,
+                         run.rowSaved);
+        run.movements = InitCurrencyTotals(m_pub);
+        run.lastPeriod = 0;
+        run.anyMovement = false;
+    };
+    auto takeLine = [&]() {
+        if (run.lastPeriod != 0 && line.period != run.lastPeriod) {
+            writePeriodTotals(run, run.lastPeriod, false, accountType);
+            for (AccSumRec &r : run.movements)
+                ClearMovement(r);
+        }
+        writeVoucherLine(run, line, false);
+        run.lastPeriod = line.period;
+    };
+
+    if (!byPeriod) {
+        QStringList leaves;
+        if (!loadLeafAccounts(sKmCode, leaves, "R7.GL.QXMXZ.kmmx.00666")) {
+            source.close();
+            return false;
+        }
+        for (const QString &leaf : std::as_const(leaves)) {
+            beginAccount(m_pub.account(leaf));
+            while (!source.eof()) {
+                reader.read(source, line);
+                if (line.code < leaf) { // a line of an account outside the list: not this ledger's
+                    source.moveNext();
+                    continue;
+                }
+                if (line.code != leaf)
+                    break;
+                takeLine();
+                if (inQueryMode() && userStop())
+                    break;
+                source.moveNext();
+            }
+            if (m_stopped)
+                break;
+            writePeriodTotals(run, run.lastPeriod, true, accountType);
+        }
+    } else {
+        beginAccount(objAccount);
+        for (; !source.eof(); source.moveNext()) {
+            reader.read(source, line);
+            takeLine();
+            if (inQueryMode() && userStop())
+                break;
+        }
+        if (!m_stopped && run.anyMovement)
+            writePeriodTotals(run, run.lastPeriod, true, accountType);
+    }
+
+    pageStep(run, true);
+    if (byPeriod && objGrid)
+        for (int column = 7; column <= 21 && column < objGrid->Cols(); ++column)
+            objGrid->setColAlignment(column, 1);
+    source.close();
+    if (byPeriod && objHeader)
+        objHeader->setEnabled(true);
+    transaction.commit();
+    return true;
+}
+
+// The row writer: one voucher line of the source, or, with the counterpart
+// column shown, one row per counterpart line of the voucher when the line
+// stands alone on its side.
+void kmmx::writeVoucherLine(Run &run, const VoucherLine &line, bool expansion)
+{
+    if (iShowEqual && !expansion) {
+        const QString query = CounterpartQuery(m_pub, line.code, line.period, line.sign, line.number,
+                                               bIncludeUnposted == 1, bBeginPeriod);
+        if (!query.isEmpty()) {
+            struct Part {
+                QString code;
+                Currency amount;
+            };
+            QList<Part> parts;
+            RecordSet counterparts = m_pub.database().query(query);
+            const bool debit = line.isDebit();
+            for (; !counterparts.eof(); counterparts.moveNext())
+                parts.append({counterparts.text(QStringLiteral("ccode")).trimmed(),
+                              Currency::fromVariant(counterparts.field(debit ? QStringLiteral("mc") : QStringLiteral("md")))});
+            counterparts.close();
+            if (!parts.isEmpty()) {
+                // Each counterpart row carries the counterpart's share of the line; the
+                // last takes what remains, so the rows add up to the line exactly.
+                const Currency whole = debit ? line.md : line.mc;
+                const Currency wholeForeign = debit ? line.md_f : line.mc_f;
+                const double wholeQuantity = debit ? line.nd_s : line.nc_s;
+                Currency amountLeft = whole, foreignLeft = wholeForeign;
+                double quantityLeft = wholeQuantity;
+                for (qsizetype i = 0; i < parts.size(); ++i) {
+                    VoucherLine part = line;
+                    part.counterparts = parts[i].code;
+                    const bool last = i + 1 == parts.size();
+                    const Currency amount = last ? amountLeft : parts[i].amount;
+                    const Currency foreign = last ? foreignLeft : wholeForeign.prorated(amount, whole);
+                    const double quantity =
+                        last ? quantityLeft : (whole.isZero() ? 0 : wholeQuantity * amount.toDouble() / whole.toDouble());
+                    amountLeft -= amount;
+                    foreignLeft -= foreign;
+                    quantityLeft -= quantity;
+                    (debit ? part.md : part.mc) = amount;
+                    (debit ? part.md_f : part.mc_f) = foreign;
+                    (debit ? part.nd_s : part.nc_s) = quantity;
+                    writeVoucherLine(run, part, true);
+                }
+                return;
+            }
+        }
+    }
+    writeLineRow(run, line);
+}
+
+void kmmx::writeLineRow(Run &run, const VoucherLine &line)
+{
+    DynasetRecordSet &rs = *run.rows;
+    rs.addNew();
+    // The first column holds the accounting period of the voucher date: the
+    // voucher drill-down reads the period from there.
+    rs.setField(QStringLiteral("Nian"), formatNumber(m_pub.periodOfDate(line.date), QStringLiteral("00")));
+    rs.setField(QStringLiteral("Yue"), formatNumber(line.date.month(), QStringLiteral("00")));
+    rs.setField(QStringLiteral("Ri"), formatNumber(line.date.day(), QStringLiteral("00")));
+    rs.setField(QStringLiteral("PzId"), line.sign + QLatin1Char('-') + formatNumber(line.number, QStringLiteral("0000")));
+    rs.setField(QStringLiteral("ccode"), line.code);
+    rs.setField(QStringLiteral("CodeName"), m_pub.accountName(line.code));
+    rs.setField(QStringLiteral("cDigest"), line.book == 0 ? QStringLiteral("*") + line.digest : line.digest);
+    if (iShowEqual) {
+        QStringList entries;
+        for (const QString &code : line.counterparts.split(u',', Qt::SkipEmptyParts)) {
+            const QString c = code.trimmed();
+            entries << (iEqualWithName ? c + u'(' + m_pub.accountName(c) + u')' : c);
+        }
+        rs.setField(QStringLiteral("ccode_equal"), entries.join(u','));
+    }
+    rs.setField(QStringLiteral("Smd"), FormatAmt(line.md));
+    rs.setField(QStringLiteral("Smc"), FormatAmt(line.mc));
+    const bool foreignLine = !line.currencyName.isEmpty();
+    if (foreignLine) {
+        rs.setField(QStringLiteral("Smd_f"), FormatCy(line.md_f, true));
+        rs.setField(QStringLiteral("Smc_f"), FormatCy(line.mc_f, true));
+    }
+    rs.setField(QStringLiteral("Snd_s"), FormatQty(m_pub, line.nd_s));
+    rs.setField(QStringLiteral("Snc_s"), FormatQty(m_pub, line.nc_s));
+    // The unit price follows the account's book: of the foreign amount for a
+    // foreign-currency account, of the amount otherwise.
+    const double quantity = line.nd_s != 0 ? line.nd_s : line.nc_s;
+    const Currency priced = run.account.hasForeignCurrency() ? (line.md_f.isZero() ? line.mc_f : line.md_f)
+                                                             : (line.md.isZero() ? line.mc : line.md);
+    rs.setField(QStringLiteral("Price"), FormatPrice(m_pub, quantity, priced));
+    rs.setField(QStringLiteral("Frate"), FormatRate(line.rate, m_pub.currency(line.currencyName)));
+
+    const AccSumRec movement = movementOf(line);
+    PostTotals(m_pub, movement, run.balances[0]);
+    PostTotals(m_pub, movement, run.movements[0]);
+    const QString currencyName = foreignLine ? line.currencyName : m_pub.options().homeCurrencyName;
+    if (const qsizetype index = run.currencyNames.indexOf(currencyName); index >= 0
+        && index + 1 < run.balances.size()) {
+        PostTotals(m_pub, movement, run.balances[index + 1]);
+        PostTotals(m_pub, movement, run.movements[index + 1]);
+    }
+    run.anyMovement = true;
+
+    const AccSumRec &balance = run.balances[0];
+    const int sign = SignOf(balance.me);
+    rs.setField(QStringLiteral("Scendd_c"), balance.cDirection);
+    rs.setField(QStringLiteral("Sne_s"), FormatQty(m_pub, balance.ne_s * sign));
+    if (foreignLine)
+        rs.setField(QStringLiteral("Sme_f"), FormatCy(balance.me_f * sign, true));
+    rs.setField(QStringLiteral("Smend"), FormatAmt(balance.me * sign));
+
+    rs.setField(QStringLiteral("cPerson_id"), line.person);
+    rs.setField(QStringLiteral("cCus_id"), line.customer);
+    rs.setField(QStringLiteral("cDept_id"), line.department);
+    rs.setField(QStringLiteral("cItem_id"), line.item);
+    rs.setField(QStringLiteral("cn_m"), line.settlement);
+    rs.setField(QStringLiteral("cn_id"), line.settlementNumber);
+    rs.setField(QStringLiteral("cbill"), line.maker);
+    rs.setField(QStringLiteral("cCheck"), line.checker);
+    rs.setField(QStringLiteral("cSup_id"), line.supplier);
+    const int firstDefine = rs.fieldIndex(QStringLiteral("cdef1"));
+    for (int i = 0; i < 16; ++i)
+        rs.setField(firstDefine + i, line.defines[i]);
+    rs.setField(QStringLiteral("coutsysname"), line.outsideSystem);
+    rs.setField(QStringLiteral("iBook"), line.book);
+    rs.update();
+    updateLineHint(run, line);
+    pageStep(run);
+}
+
+// The progress text names the first line of each new voucher date; lines of
+// the same date leave it as it is, so the hint does not flicker.
+void kmmx::updateLineHint(Run &run, const VoucherLine &line)
+{
+    if (!objHint || line.date == run.hintDate)
+        return;
+    run.hintDate = line.date;
+    objHint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.curproccpzfl"),
+                                {line.code, formatDate(line.date, QStringLiteral("yyyy-mm-dd")),
+                                 line.sign + QLatin1Char('-') + formatNumber(line.number, QStringLiteral("0000")),
+                                 QString::number(line.lineNumber)}));
+    objHint->refresh();
+}
+
+// The totals rows of a finished period: the month total (the period's
+// movements and the balance after it) and the year to date (the year's
+// movements and the same balance). A period without movements gets none;
+// an account without any line in the run gets the closing rows of the last
+// period when it has a balance or earlier movements.
+void kmmx::writePeriodTotals(Run &run, int period, bool closing, int accountType)
+{
+    if (period == 0) {
+        if (!closing || IsZeroTotals(run.balances[0], true))
+            return;
+        period = bEndPeriod;
+    } else if (!run.movements[0].bPosted) {
+        return;
+    }
+    const int day = m_pub.calendar().end(period).day();
+    auto writePair = [&](const AccSumRec &movement, const AccSumRec &balance, const QString &prefix) {
+        AccSumRec month = movement;
+        copyBalance(balance, month);
+        WriteTotalsRow(m_pub, period, day, run.rowSaved, TotalsRowMode::Period, month, *run.rows,
+                       prefix + m_pub.monthTotalText(period), run.account);
+        WriteTotalsRow(m_pub, period, day, run.rowSaved, TotalsRowMode::Cumulative, balance, *run.rows,
+                       prefix + m_pub.yearToDateText(period), run.account);
+    };
+    writePair(run.movements[0], run.balances[0], QString());
+    if (accountType > 1 && !run.account.hasForeignCurrency() && !run.account.isEnd)
+        for (qsizetype i = 1; i < run.movements.size(); ++i)
+            if (run.movements[i].bPosted && !IsZeroTotals(run.movements[i], false))
+                writePair(run.movements[i], run.balances[i], QStringLiteral("　　") + run.currencyNames.value(i - 1));
+}
+
+// The page step: after each row written (and once forced at the end), show
+// the rows of a full page. With 60 lines a page the first page holds 59 rows
+// and every later one 58; a cursor moves on through the table, so no row is
+// read twice.
+void kmmx::pageStep(Run &run, bool force)
+{
+    if (!force)
+        ++lRowCount;
+    if (!(force || lRowCount >= bPageLines + lPageStart - 1))
+        return;
+    const qint32 rowsToShow = lPageStart == 0 ? lRowCount : lRowCount - lPageStart - 1;
+    if (objGrid && rowsToShow > 0) {
+        DynasetRecordSet &rs = *run.rows;
+        rs.moveFirst();
+        if (lPageStart != 0)
+            rs.move(lPageStart + 1);
+        appendLedgerRows(*objGrid, rs, rowsToShow);
+        if (!run.shownFirstPage) {
+            run.shownFirstPage = true;
+            if (inQueryMode() && frmLedger)
+                frmLedger->enableWindow();
+        }
+    }
+    lPageStart = lRowCount - 1;
+}
+
+} // namespace qxmxz

@@ -1,0 +1,417 @@
+// The month-by-month ledger of a range of accounts: for every end account of
+// the range and every period, the opening row, the voucher lines, the month
+// total and the year to date, with summary rows for the ancestor accounts
+// from the chosen first grade down to the end account's parent.
+#include "kmmx.h"
+
+#include <QHash>
+
+#include "LedgerHost.h"
+#include "LineTotals.h"
+#include "VoucherLine.h"
+#include "WorkingTables.h"
+#include "platform/outside/GlPublic.h"
+#include "platform/sql/Connection.h"
+#include "platform/sql/LocalDatabase.h"
+#include "platform/sql/LocalRecordSet.h"
+#include "platform/sql/SqlText.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/HeaderModel.h"
+#include "platform/ui/HintState.h"
+#include "platform/ui/StopButtonState.h"
+#include "services/MessageTitles.h"
+#include "totals/AmountFormats.h"
+#include "totals/CurrencyList.h"
+#include "totals/NumberPattern.h"
+#include "totals/OpeningBalances.h"
+
+namespace qxmxz {
+
+namespace {
+
+enum RowKind { OpeningRow = 0, VoucherRow = 1, MonthTotalRow = 2, YearToDateRow = 3 };
+
+constexpr int UnpostedBook = 100;
+
+// One row of yjmxz before it is written: numbers unformatted, the balance
+// as its magnitude beside the direction.
+struct MonthRow {
+    QString code, name, nian, yue, ri, voucher, digest, price, rate, balancePrice, balanceRate, counterparts;
+    AccSumRec figures; // movements and the signed balance
+    const VoucherLine *line = nullptr;
+    int book = 1;
+    int kind = OpeningRow;
+    qint32 listCount = 0;
+};
+
+void setRowFields(const GlPublic &pub, TableRecordSet &yj, const MonthRow &row)
+{
+    const AccSumRec &f = row.figures;
+    const int sign = SignOf(f.me);
+    yj.setField(QStringLiteral("nian"), row.nian);
+    yj.setField(QStringLiteral("yue"), row.yue);
+    yj.setField(QStringLiteral("ri"), row.ri);
+    yj.setField(QStringLiteral("PzId"), row.voucher);
+    yj.setField(QStringLiteral("ccode"), row.code);
+    yj.setField(QStringLiteral("ccode_name"), row.name);
+    yj.setField(QStringLiteral("cdigest"), row.digest);
+    yj.setField(QStringLiteral("Price"), row.price);
+    yj.setField(QStringLiteral("Frate"), row.rate);
+    yj.setField(QStringLiteral("nd_s"), f.nd_s);
+    yj.setField(QStringLiteral("md_f"), QVariant::fromValue(f.md_f));
+    yj.setField(QStringLiteral("md"), QVariant::fromValue(f.md));
+    yj.setField(QStringLiteral("nc_s"), f.nc_s);
+    yj.setField(QStringLiteral("mc_f"), QVariant::fromValue(f.mc_f));
+    yj.setField(QStringLiteral("mc"), QVariant::fromValue(f.mc));
+    yj.setField(QStringLiteral("cendd_c"), f.cDirection);
+    yj.setField(QStringLiteral("ne_s"), f.ne_s * sign);
+    yj.setField(QStringLiteral("aPrice"), FormatPrice(pub, f.ne_s, f.me_f.isZero() ? f.me : f.me_f));
+    yj.setField(QStringLiteral("me_f"), QVariant::fromValue(f.me_f * sign));
+    yj.setField(QStringLiteral("aFrat"), row.balanceRate);
+    yj.setField(QStringLiteral("mend"), QVariant::fromValue(f.me * sign));
+    const VoucherLine *l = row.line;
+    const QString none;
+    yj.setField(QStringLiteral("cperson_id"), l ? l->person : none);
+    yj.setField(QStringLiteral("ccus_id"), l ? l->customer : none);
+    yj.setField(QStringLiteral("cDept_id"), l ? l->department : none);
+    yj.setField(QStringLiteral("citem_id"), l ? l->item : none);
+    yj.setField(QStringLiteral("cn_m"), l ? l->settlement : none);
+    yj.setField(QStringLiteral("cn_id"), l ? l->settlementNumber : none);
+    yj.setField(QStringLiteral("cbill"), l ? l->maker : none);
+    yj.setField(QStringLiteral("ccheck"), l ? l->checker : none);
+    yj.setField(QStringLiteral("csup_id"), l ? l->supplier : none);
+    for (int i = 0; i < 16; ++i)
+        yj.setField(QStringLiteral("cdef%1").arg(i + 1), l ? l->defines[i] : none);
+    if (l) {
+        yj.setField(QStringLiteral("ccode_equal"), row.counterparts);
+        yj.setField(QStringLiteral("coutsysname"), l->outsideSystem);
+    }
+    yj.setField(QStringLiteral("ibook"), row.book);
+    yj.setField(QStringLiteral("Flag"), row.kind);
+    yj.setField(QStringLiteral("iListCount"), row.listCount);
+}
+
+bool hasBalance(const AccSumRec &r)
+{
+    return !r.me.isZero() || !r.me_f.isZero() || r.ne_s != 0;
+}
+
+} // namespace
+
+bool kmmx::mxAllMonth()
+{
+    validatePeriods();
+    m_stopped = false;
+    objAccount = AccountRecord{};
+    if (objHeader)
+        objHeader->setEnabled(false);
+    if (objHint) {
+        objHint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.wait")));
+        objHint->refresh();
+    }
+    if (bPageLines == 0)
+        bPageLines = 60;
+    Connection &server = m_pub.database();
+    const QString year = QString::number(m_pub.year());
+
+    // The range: as given, or the first to the last account under the code shown.
+    QString begin = sBeginCode.trimmed();
+    QString end = sEndCode.trimmed();
+    if (begin.isEmpty() || end.isEmpty()) {
+        // The code of the entry shown: the text before its first blank.
+        QString selected = frmLedger ? frmLedger->accountText().trimmed().section(u' ', 0, 0) : QString();
+        if (selected.isEmpty())
+            selected = sKmCode;
+        RecordSet accounts = server.query(QStringLiteral("select * from code where ccode like N'") + sqlLikePrefix(selected)
+                                          + QStringLiteral("%' and iyear=") + year);
+        if (accounts.eof()) {
+            raiseMessage(m_pub, Module::kmmx, QStringLiteral("R7.GL.QXMXZ.kmmx.00704"), {}, 64);
+            return false;
+        }
+        if (begin.isEmpty())
+            begin = accounts.text(QStringLiteral("ccode")).trimmed();
+        accounts.moveLast();
+        if (end.isEmpty())
+            end = accounts.text(QStringLiteral("ccode")).trimmed();
+    }
+    const QString rangeClause = QStringLiteral("((ccode >= N'") + sqlQuoted(begin) + QStringLiteral("' and ccode <= N'")
+                                + sqlQuoted(end) + QStringLiteral("') or (ccode like N'") + sqlLikePrefix(end)
+                                + QStringLiteral("%'))");
+    QStringList leaves;
+    {
+        RecordSet rs = server.query(QStringLiteral("select ccode from code where ") + rangeClause
+                                    + QStringLiteral(" and bend =1 and iyear=") + year);
+        for (; !rs.eof(); rs.moveNext())
+            leaves << rs.text(QStringLiteral("cCode")).trimmed();
+    }
+    if (leaves.isEmpty()) {
+        raiseMessage(m_pub, Module::kmmx, QStringLiteral("R7.GL.QXMXZ.kmmx.00704"), {}, 64);
+        return false;
+    }
+
+    LocalDatabase &local = m_pub.localDatabase();
+    const QString yjName = WorkingTables::createYjmxz(m_pub);
+    m_tableName = yjName;
+    const QString condition =
+        QStringLiteral("GL_accvouch where ") + rangeClause + QStringLiteral(" ") + QStringLiteral(" and iperiod >= ")
+        + QString::number(bBeginPeriod) + QStringLiteral(" and iperiod<= ") + QString::number(bEndPeriod)
+        + (bIncludeUnposted == 1 ? QStringLiteral(" and (iflag=2 or iflag is NULL) and iyear=")
+                                 : QStringLiteral(" and ibook=1 and (iflag=2 or iflag is NULL) and iyear="))
+        + year + QStringLiteral(" order by ccode,dbill_date,isignseq,ino_id,inid");
+    if (inQueryMode() && frmLedger)
+        frmLedger->refreshWindow();
+    const QString monthTable = WorkingTables::createMxzmonth(m_pub, condition);
+    // Read in the order the table was built in: the lines of an account and
+    // period follow one another.
+    RecordSet source = server.query(QStringLiteral("Select * From ") + monthTable
+                                    + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid"));
+    const VoucherLineReader reader(source);
+    TableRecordSet yj = local.openTable(yjName);
+    yj.setIndex(QStringLiteral("ccode"));
+
+    if (objStop)
+        objStop->setEnabled(true);
+    lRowCount = 0;
+    lPageStart = 1;
+    qint32 lSerial = 0;
+    LocalRun transaction(local);
+
+    const int firstGrade = std::max(1, frmLedger ? frmLedger->iMxzFirstGrade() : 1);
+    const int groupLength = m_pub.codeLength(firstGrade);
+    const QString carriedOver = m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.snjz"));
+    const QString opening = m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.qcye"));
+    QString groupCode;
+    QStringList pendingGroups;
+    QHash<QString, AccSumRec> ancestorFigures;
+
+    auto periodTexts = [&](int p, MonthRow &row, bool closing) {
+        const QDate date = closing ? m_pub.calendar().end(p) : m_pub.calendar().begin(p);
+        row.nian = formatNumber(p, QStringLiteral("00")); // the accounting period, as on voucher lines
+        row.yue = formatNumber(p, QStringLiteral("00"));
+        row.ri = formatNumber(date.day(), QStringLiteral("00"));
+    };
+    auto addRow = [&](MonthRow &row) {
+        row.listCount = row.listCount ? row.listCount : lSerial + 1;
+        ++lSerial;
+        yj.addNew();
+        setRowFields(m_pub, yj, row);
+        yj.update();
+        ++lRowCount;
+    };
+    auto summaryOf = [&](int kind, int p) {
+        switch (kind) {
+        case OpeningRow:
+            return p == 1 ? carriedOver : opening;
+        case MonthTotalRow:
+            return m_pub.periodText(p) + m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.yje"));
+        default:
+            return m_pub.yearToDateText(p);
+        }
+    };
+    // An ancestor's row of a kind in a period gathers its end accounts' figures.
+    // Its rows are numbered by period and kind, so that they read in period
+    // order whichever end account created them.
+    auto addToAncestors = [&](const QString &code, int p, int kind, const AccSumRec &figures) {
+        const QStringList ancestors = m_pub.ancestorCodes(code);
+        for (int g = firstGrade; g <= int(ancestors.size()); ++g) {
+            const QString ancestor = ancestors[g - 1];
+            AccSumRec &sum = ancestorFigures[ancestor + u'|' + QString::number(p) + u'|' + QString::number(kind)];
+            AddTotals(m_pub, figures, sum);
+            MonthRow row;
+            row.code = ancestor;
+            row.name = m_pub.accountName(ancestor);
+            periodTexts(p, row, kind != OpeningRow);
+            row.digest = summaryOf(kind, p);
+            row.figures = sum;
+            row.kind = kind;
+            row.listCount = p * 4 + kind;
+            if (yj.seek({ancestor, row.yue, kind})) {
+                yj.edit();
+                setRowFields(m_pub, yj, row);
+                yj.update();
+            } else {
+                addRow(row);
+            }
+        }
+    };
+    auto showGroups = [&](const QStringList &groups) {
+        for (const QString &group : groups) {
+            DynasetRecordSet rows = local.openDynaset(QStringLiteral("Select * from ") + yjName
+                                                      + QStringLiteral(" where ccode like '") + sqlLikePrefix(group)
+                                                      + QStringLiteral("%' order by ccode,ilistcount,nian,yue,flag"));
+            monthFill(rows, 0);
+        }
+    };
+
+    VoucherLine line;
+    for (const QString &a : std::as_const(leaves)) {
+        const QString group = groupLength > 0 ? a.left(groupLength) : a;
+        if (!groupCode.isEmpty() && group != groupCode) {
+            // A group is complete: show the complete groups once a page of rows is waiting.
+            pendingGroups << groupCode;
+            if (lRowCount >= bPageLines + lPageStart) {
+                showGroups(pendingGroups);
+                pendingGroups.clear();
+                lPageStart = lRowCount + 1;
+            }
+        }
+        groupCode = group;
+        const AccountRecord account = m_pub.account(a);
+        const CurrencyRecord currency = m_pub.currency(account.currencyName);
+        objAccount = account;
+        objCurrency = currency;
+        QVector<AccSumRec> openingRecords = InitCurrencyTotals(m_pub);
+        LoadOpeningBalances(m_pub, openingRecords, a, bBeginPeriod, bIncludeUnposted == 1);
+        AccSumRec balance = openingRecords[0]; // the year's movements so far and the balance
+
+        for (int p = bBeginPeriod; p <= bEndPeriod; ++p) {
+            if (inQueryMode() && userStop())
+                break;
+            if (hasBalance(balance)) {
+                MonthRow row;
+                row.code = a;
+                row.name = m_pub.accountName(a);
+                periodTexts(p, row, false);
+                row.digest = summaryOf(OpeningRow, p);
+                row.figures = balance;
+                ClearMovement(row.figures);
+                row.balanceRate = CalcRate(balance.me_f, balance.me, currency);
+                addRow(row);
+                addToAncestors(a, p, OpeningRow, row.figures);
+            }
+            AccSumRec month;
+            ClearTotals(month);
+            if (source.find(QStringLiteral("ccode = '") + sqlQuoted(a) + QStringLiteral("' and iperiod=") + QString::number(p))) {
+                while (!source.eof()) {
+                    if (inQueryMode() && userStop())
+                        break;
+                    reader.read(source, line);
+                    if (line.code != a || line.period != p)
+                        break;
+                    const AccSumRec movement = movementOf(line);
+                    PostTotals(m_pub, movement, month);
+                    PostTotals(m_pub, movement, balance);
+                    MonthRow row;
+                    row.code = a;
+                    row.name = m_pub.accountName(a);
+                    row.nian = formatNumber(m_pub.periodOfDate(line.date), QStringLiteral("00"));
+                    row.yue = formatNumber(p, QStringLiteral("00"));
+                    row.ri = formatNumber(line.date.day(), QStringLiteral("00"));
+                    row.voucher = line.sign + u'-' + formatNumber(line.number, QStringLiteral("0000"));
+                    row.digest = line.book == 1 ? line.digest : QStringLiteral("*") + line.digest;
+                    row.book = line.book == 1 ? 1 : UnpostedBook;
+                    row.figures = movement;
+                    copyBalance(balance, row.figures);
+                    const double quantity = line.nd_s != 0 ? line.nd_s : line.nc_s;
+                    row.price = FormatPrice(m_pub, quantity, account.hasForeignCurrency()
+                                                                 ? (line.md_f.isZero() ? line.mc_f : line.md_f)
+                                                                 : (line.md.isZero() ? line.mc : line.md));
+                    row.rate = FormatRate(line.rate, m_pub.currency(line.currencyName));
+                    row.balanceRate = CalcRate(balance.me_f, balance.me, currency);
+                    row.counterparts = line.counterparts;
+                    row.line = &line;
+                    row.kind = VoucherRow;
+                    addRow(row);
+                    if (objHint) {
+                        objHint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.curproccpz1"),
+                                                    {formatDate(line.date, QStringLiteral("yyyy-mm-dd")), row.voucher}));
+                        objHint->refresh();
+                    }
+                    source.moveNext();
+                }
+                if (m_stopped)
+                    break;
+            }
+            // An account with neither a balance nor movements this year shows no totals.
+            if (month.bPosted || !IsZeroTotals(balance, true)) {
+                MonthRow total;
+                total.code = a;
+                total.name = m_pub.accountName(a);
+                periodTexts(p, total, true);
+                total.digest = summaryOf(MonthTotalRow, p);
+                total.figures = month;
+                copyBalance(balance, total.figures);
+                total.balanceRate = CalcRate(balance.me_f, balance.me, currency);
+                total.kind = MonthTotalRow;
+                addRow(total);
+                addToAncestors(a, p, MonthTotalRow, total.figures);
+                MonthRow yearToDate = total;
+                yearToDate.listCount = 0;
+                yearToDate.digest = summaryOf(YearToDateRow, p);
+                yearToDate.figures = balance;
+                yearToDate.kind = YearToDateRow;
+                addRow(yearToDate);
+                addToAncestors(a, p, YearToDateRow, balance);
+            }
+        }
+        if (m_stopped)
+            break;
+    }
+
+    if (!m_stopped) {
+        pendingGroups << groupCode;
+        showGroups(pendingGroups);
+        yj.close();
+        local.executeIgnoringErrors(QStringLiteral("Drop Table ") + yjName);
+    }
+    source.close();
+    if (frmLedger && !frmLedger->bMxzUnloaded() && objHeader)
+        objHeader->setEnabled(true);
+    transaction.commit();
+    return true;
+}
+
+// The month fill: each row of yjmxz becomes one grid row, numbers formatted
+// for display, the counterpart column in its place, unposted lines coloured.
+void kmmx::monthFill(DynasetRecordSet &rows, qsizetype from)
+{
+    if (!objGrid)
+        return;
+    const int columns = objGrid->Cols();
+    const QStringList &names = WorkingTables::yjmxzColumns();
+    QList<int> at;
+    for (const QString &n : names)
+        at << rows.fieldIndex(n);
+    auto value = [&](int position) { return rows.field(at[position]); };
+    objGrid->setRedraw(false);
+    rows.moveFirst();
+    rows.move(from);
+    for (; !rows.eof(); rows.moveNext()) {
+        QStringList cells;
+        cells.reserve(columns);
+        for (int k = 0; k < columns; ++k) {
+            QString cell;
+            if (k == 7) {
+                cell = value(46).toString(); // ccode_equal
+            } else if (k <= 6) {
+                cell = value(k).toString();
+            } else if (k <= 46) {
+                const int position = k - 1;
+                if (position == 9 || position == 12 || position == 16)
+                    cell = FormatQty(m_pub, value(position));
+                else if (position == 10 || position == 11 || position == 13 || position == 14 || position == 18
+                         || position == 20)
+                    cell = FormatAmt(QVariant::fromValue(Currency::fromVariant(value(position))));
+                else
+                    cell = value(position).toString();
+            } else if (k == 47) {
+                cell = value(47).toString(); // coutsysname
+            } else if (k == 48) {
+                cell = value(48).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
+            }
+            cell.replace(u'\t', u' ');
+            cells << cell;
+        }
+        objGrid->AddItem(cells.join(u'\t'));
+        const int row = objGrid->Rows() - 1;
+        if (value(48).toInt() == UnpostedBook)
+            objGrid->setRowBackColor(row, Colours[3]);
+        for (int column = 1; column <= 21 && column < columns; ++column)
+            objGrid->setCellAlignment(row, column, column == 1 || column == 2 || column == 16 ? 4 : (column <= 7 ? 1 : 7));
+    }
+    objGrid->setRedraw(true);
+    if (inQueryMode() && lPageStart == 1 && frmLedger)
+        frmLedger->enableWindow();
+}
+
+} // namespace qxmxz

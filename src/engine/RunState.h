@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+#include <QVector>
+#include <memory>
+
+#include "kmmx.h"
+#include "platform/outside/ChartOfAccounts.h"
+#include "platform/sql/LocalRecordSet.h"
+#include "totals/AccSumRec.h"
+#include "totals/LedgerRows.h"
+
+namespace qxmxz {
+
+// What one by-code or by-period run holds while it writes: its working
+// table, the per-currency totals of the account being written (element 0 the
+// account total: `balances` runs from the opening balance and so holds the
+// year's movements and the balance; `movements` holds the current period's)
+// and the page step the row writers call after each row.
+struct kmmx::Run {
+    QString table;
+    std::unique_ptr<DynasetRecordSet> rows;
+    QStringList currencyNames;
+    QVector<AccSumRec> balances;
+    QVector<AccSumRec> movements;
+    AccountRecord account;
+    CurrencyRecord accountCurrency;
+    int accountType = 0;
+    int lastPeriod = 0;
+    bool anyMovement = false;
+    QDate hintDate;
+    bool shownFirstPage = false;
+    RowSaved rowSaved;
+};
+
+} // namespace qxmxz

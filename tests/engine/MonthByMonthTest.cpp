@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QHash>
+
+#include "EngineRig.h"
+#include "support/Printers.h"
+#include "support/TestDatabases.h"
+
+using namespace qxmxz;
+using namespace qxmxz::test;
+
+namespace {
+
+class MonthByMonth : public ::testing::TestWithParam<Backend> {};
+
+struct Figures {
+    Currency debit, credit, balance;
+};
+
+} // namespace
+
+TEST_P(MonthByMonth, AncestorRowsSumTheirEndAccountsMonthByMonth)
+{
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("2221");
+    r.engine.sEndCode = QStringLiteral("2221");
+    r.engine.bBeginPeriod = 1;
+    r.engine.bEndPeriod = 6;
+    r.host.firstGrade = 1;
+    ASSERT_TRUE(r.engine.mxAllMonth());
+    ASSERT_GT(r.rows(), 0);
+
+    const QString monthTotal = r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.yje"));
+    // (code, month) → the month total row's figures
+    QHash<QString, Figures> totals;
+    QString previousCode;
+    QStringList codes;
+    for (int row = 0; row < r.rows(); ++row) {
+        const QString code = r.cell(row, Code);
+        if (code != previousCode) {
+            ASSERT_FALSE(codes.contains(code)) << "rows of " << code.toStdString() << " are not together";
+            codes << code;
+            previousCode = code;
+        }
+        if (r.cell(row, Digest).endsWith(monthTotal))
+            totals.insert(code + u'|' + r.cell(row, Month),
+                          {amountOf(r.cell(row, Debit)), amountOf(r.cell(row, Credit)),
+                           signedBalance(r.pub(), r.cell(row, Balance), r.cell(row, Direction))});
+    }
+    EXPECT_TRUE(codes.contains(QStringLiteral("2221")));
+    EXPECT_TRUE(codes.contains(QStringLiteral("222101")));
+    EXPECT_FALSE(codes.isEmpty() || codes.first() != QStringLiteral("2221")) << "the ancestor reads first";
+
+    const QStringList leaves{QStringLiteral("22210101"), QStringLiteral("22210102"), QStringLiteral("22210103"),
+                             QStringLiteral("222102"), QStringLiteral("222103")};
+    for (int month = 1; month <= 6; ++month) {
+        const QString m = QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
+        Figures sum;
+        Figures vat;
+        for (const QString &leaf : leaves) {
+            const Figures f = totals.value(leaf + u'|' + m);
+            sum.debit += f.debit;
+            sum.credit += f.credit;
+            sum.balance += f.balance;
+            if (leaf.startsWith(QStringLiteral("222101"))) {
+                vat.debit += f.debit;
+                vat.credit += f.credit;
+                vat.balance += f.balance;
+            }
+        }
+        const Figures top = totals.value(QStringLiteral("2221|") + m);
+        EXPECT_EQ(top.debit, sum.debit) << "month " << month;
+        EXPECT_EQ(top.credit, sum.credit) << "month " << month;
+        EXPECT_EQ(top.balance, sum.balance) << "month " << month;
+        const Figures middle = totals.value(QStringLiteral("222101|") + m);
+        EXPECT_EQ(middle.debit, vat.debit) << "month " << month;
+        EXPECT_EQ(middle.balance, vat.balance) << "month " << month;
+    }
+}
+
+TEST_P(MonthByMonth, EachAccountShowsOpeningLinesAndTotalsForEveryPeriod)
+{
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("100201");
+    r.engine.sEndCode = QStringLiteral("100201");
+    r.engine.bBeginPeriod = 1;
+    r.engine.bEndPeriod = 3;
+    ASSERT_TRUE(r.engine.mxAllMonth());
+    const QString carried = r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.snjz"));
+    const QString opening = r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.qcye"));
+    QStringList openings;
+    Currency balance;
+    bool first = true;
+    for (int row = 0; row < r.rows(); ++row) {
+        if (r.cell(row, Code) != QStringLiteral("100201"))
+            continue; // the rows of the ancestor 1002
+        const QString digest = r.cell(row, Digest);
+        if (digest == carried || digest == opening) {
+            openings << r.cell(row, Month) + u':' + digest;
+            const Currency shown = signedBalance(r.pub(), r.cell(row, Balance), r.cell(row, Direction));
+            if (!first) {
+                EXPECT_EQ(shown, balance) << "the opening of a period is the close of the one before";
+            }
+            balance = shown;
+            first = false;
+        } else if (!r.cell(row, Voucher).isEmpty()) {
+            balance += amountOf(r.cell(row, Debit)) - amountOf(r.cell(row, Credit));
+            EXPECT_EQ(signedBalance(r.pub(), r.cell(row, Balance), r.cell(row, Direction)), balance) << "row " << row;
+        }
+    }
+    EXPECT_EQ(openings, (QStringList{QStringLiteral("01:") + carried, QStringLiteral("02:") + opening,
+                                     QStringLiteral("03:") + opening}));
+}
+
+TEST_P(MonthByMonth, UnpostedLinesCountOnlyWhenIncluded)
+{
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("1");
+    r.engine.sEndCode = QStringLiteral("6");
+    auto marked = [&](int include) {
+        r.grid.setRows(0);
+        r.engine.bIncludeUnposted = quint8(include);
+        EXPECT_TRUE(r.engine.mxAllMonth());
+        int n = 0;
+        for (int row = 0; row < r.rows(); ++row)
+            if (r.cell(row, Digest).startsWith(u'*')) {
+                ++n;
+                EXPECT_EQ(r.grid.CellBackColor(row, 6), kmmx::Colours[3]);
+            }
+        return n;
+    };
+    EXPECT_EQ(marked(0), 0);
+    EXPECT_GT(marked(1), 0);
+}
+
+TEST_P(MonthByMonth, AnEmptyRangeIsReportedAndBuildsNothing)
+{
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("8000");
+    r.engine.sEndCode = QStringLiteral("8999");
+    EXPECT_FALSE(r.engine.mxAllMonth());
+    ASSERT_FALSE(r.session->messages.messages().isEmpty());
+    EXPECT_EQ(r.session->messages.messages().last().prompt, r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.00704")));
+    EXPECT_EQ(r.rows(), 0);
+}
+
+TEST_P(MonthByMonth, AStopLeavesOnlyCompleteGroupsOnTheGrid)
+{
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("1001");
+    r.engine.sEndCode = QStringLiteral("1122");
+    r.engine.bPageLines = 3;
+    int polls = 0;
+    r.host.stopWhen = [&] { return ++polls > 400; };
+    ASSERT_TRUE(r.engine.mxAllMonth());
+    EXPECT_TRUE(r.engine.stoppedByUser());
+    // Whatever reached the grid belongs to groups that were complete.
+    for (int row = 0; row < r.rows(); ++row)
+        EXPECT_TRUE(r.cell(row, Code).startsWith(QStringLiteral("1001")) || r.cell(row, Code).startsWith(QStringLiteral("1002")))
+            << r.cell(row, Code).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, bothBackends(), backendTestName);
