@@ -1,0 +1,219 @@
+// The detail grid and its header laid out for each book style: widths,
+// captions, bands, the columns each style and rules A and B hide, and the
+// saved widths of a layout.
+
+#include "presentation/LedgerGridLayout.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/Failure.h"
+#include "platform/outside/GlPublic.h"
+#include "platform/outside/Login.h"
+#include "platform/outside/QtStringPrinting.h"
+#include "platform/sql/Connection.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/HeaderModel.h"
+#include "presentation/BookStyle.h"
+#include "presentation/ColumnWidthStore.h"
+#include "support/ScratchSettings.h"
+#include "support/TestDatabases.h"
+#include "support/TestSession.h"
+
+namespace qxmxz {
+namespace {
+
+const QString Je = QStringLiteral("金额式");
+const QString Sl = QStringLiteral("数量金额式");
+const QString Wb = QStringLiteral("外币金额式");
+const QString SlWb = QStringLiteral("数量外币式");
+
+class LedgerGridLayout : public ::testing::Test {
+protected:
+    void SetUp() override { s = test::openDemoSession(Backend::Sqlite); }
+
+    void layOut(const QString &style, qint16 option = 0, LedgerLayoutFlags flags = {}, bool defaults = false)
+    {
+        LayOutLedgerGrid(s->pub, grid, header, style, option, 4, flags, defaults);
+    }
+    // The ledger columns 1 … 21 a reader sees.
+    QList<int> shownLedgerColumns() const
+    {
+        QList<int> shown;
+        for (int j = 1; j <= 21; ++j) {
+            const bool inGrid = grid.ColWidth(j) > 0;
+            const bool inHeader = !header.isHidden(j) && header.width(j) > 0;
+            EXPECT_EQ(inGrid, inHeader) << "grid and header disagree on column " << j;
+            if (inGrid)
+                shown << j;
+        }
+        return shown;
+    }
+    QString text(const char *item, const QStringList &arguments = {}) const
+    {
+        return s->pub.text(QStringLiteral("R7.GL.QXMXZ.") + QString::fromLatin1(item), arguments);
+    }
+
+    test::ScratchSettings settings;
+    std::unique_ptr<test::TestSession> s;
+    GridModel grid;
+    HeaderModel header;
+};
+
+TEST_F(LedgerGridLayout, AnEmptyStyleChangesNothing)
+{
+    grid.setCols(3);
+    grid.setColWidth(1, 777);
+    header.setColumnCount(3);
+    header.setCaption(1, QStringLiteral("as it was"));
+    grid.setVisible(false);
+    qint16 option = 1;
+    for (const QString &style : {QString(), QStringLiteral("   ")}) {
+        LayOutLedgerGrid(s->pub, grid, header, style, option, 4, {});
+        EXPECT_EQ(grid.Cols(), 3);
+        EXPECT_EQ(grid.ColWidth(1), 777);
+        EXPECT_EQ(header.columnCount(), 3);
+        EXPECT_EQ(header.caption(1), QStringLiteral("as it was"));
+        EXPECT_FALSE(grid.Visible());
+        EXPECT_EQ(grid.FixedCols(), 0);
+    }
+}
+
+TEST_F(LedgerGridLayout, WithoutSavedWidthsTheDefaultsOfTheTableApply)
+{
+    layOut(SlWb, 1, {false, false, true});
+    ASSERT_EQ(grid.Cols(), 49);
+    ASSERT_EQ(header.columnCount(), 49);
+    // Demo options: summary 20, amount 14, quantity 10, price 10, foreign 12, rate 8 characters.
+    const QList<int> expected{0,    340,  340,  1400, 1400, 2200, 3600, 1440, 900,  720,  900,
+                              1080, 1260, 900,  1080, 1260, 300,  900,  900,  1080, 720,  1260};
+    for (int j = 0; j < expected.size(); ++j) {
+        EXPECT_EQ(grid.ColWidth(j), expected[j]) << "column " << j;
+        EXPECT_EQ(header.width(j), expected[j] / 15) << "header column " << j;
+    }
+    for (int j = 22; j < 49; ++j) {
+        EXPECT_EQ(grid.ColWidth(j), 0) << j;
+        EXPECT_TRUE(header.isHidden(j)) << j;
+    }
+    EXPECT_EQ(grid.FixedCols(), 4);
+    EXPECT_EQ(header.fixedColumnCount(), 4);
+    EXPECT_TRUE(header.isVisible());
+}
+
+TEST_F(LedgerGridLayout, SavedWidthsOfTheLayoutAndStyleWin)
+{
+    GridModel saved;
+    saved.setCols(49);
+    for (int j = 0; j < 49; ++j)
+        saved.setColWidth(j, j < 22 ? 500 + j : 0);
+    SaveColumnWidths(s->pub, saved, QStringLiteral("GL03053"), 3);
+
+    layOut(SlWb, 1);
+    EXPECT_EQ(grid.ColWidth(6), 506);
+    EXPECT_EQ(grid.ColWidth(21), 521);
+    EXPECT_EQ(header.width(6), 506 / 15);
+    EXPECT_EQ(grid.ColWidth(7), 0) << "the counterpart column follows rule B, not the saved width";
+
+    // Another style, another layout code, or the defaults flag: the defaults.
+    layOut(Sl, 1);
+    EXPECT_EQ(grid.ColWidth(6), 3600);
+    layOut(SlWb, 1, {false, true, false});
+    EXPECT_EQ(grid.ColWidth(6), 3600);
+    layOut(SlWb, 1, {}, true);
+    EXPECT_EQ(grid.ColWidth(6), 3600);
+}
+
+TEST_F(LedgerGridLayout, TheAmountStyleShowsEightLedgerColumnsWithTheirOwnCaptions)
+{
+    layOut(Je);
+    EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 6, 12, 15, 16, 21}));
+    EXPECT_EQ(header.caption(12), text("mmxz.jf"));
+    EXPECT_EQ(header.caption(15), text("mmxz.df"));
+    EXPECT_EQ(header.caption(21), text("mmxz.ye"));
+    EXPECT_EQ(header.caption(6), text("mmxz.00147"));
+    EXPECT_EQ(header.caption(16), text("mmxz.00157"));
+    EXPECT_EQ(header.bands(), (QList<HeaderBand>{{1, 1, 2, text("mmxz.numyear", {QStringLiteral("2026")})}}));
+
+    // Rules A and B let the account and counterpart columns in.
+    layOut(Je, 1, {false, false, true});
+    EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 12, 15, 16, 21}));
+    EXPECT_EQ(header.caption(4), text("mmxz.00145"));
+    EXPECT_EQ(header.caption(7), text("mmxz.00148"));
+}
+
+TEST_F(LedgerGridLayout, EachStyleHidesItsColumnsAndBandsTheRest)
+{
+    layOut(SlWb, 1);
+    EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}));
+    const QList<HeaderBand> bands{{1, 1, 2, text("mmxz.numyear", {QStringLiteral("2026")})},
+                                  {9, 10, 12, text("mmxz.jf")},
+                                  {10, 13, 15, text("mmxz.df")},
+                                  {12, 17, 21, text("mmxz.ye")}};
+    EXPECT_EQ(header.bands(), bands);
+    EXPECT_EQ(header.caption(12), text("mmxz.cashamount"));
+    EXPECT_EQ(header.caption(11), text("basgrwl.wb"));
+    EXPECT_EQ(header.caption(14), text("mmxz.wb"));
+    EXPECT_EQ(header.caption(30), text("mmxz.00171"));
+
+    layOut(Sl, 1);
+    EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 8, 10, 12, 13, 15, 16, 17, 18, 21}));
+    EXPECT_EQ(header.bands(), bands);
+    layOut(Wb, 1);
+    EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 9, 11, 12, 14, 15, 16, 19, 20, 21}));
+    EXPECT_EQ(header.bands(), bands);
+    // Back to the amount style: the bands over the amount columns go.
+    layOut(QStringLiteral(" 金额式 "));
+    EXPECT_EQ(header.bands().size(), 1);
+    EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 6, 12, 15, 16, 21}));
+}
+
+TEST_F(LedgerGridLayout, TheFirstLayoutHidesTheAccountAndCounterpartColumns)
+{
+    layOut(SlWb, 1, {true, false, true});
+    EXPECT_EQ(grid.ColWidth(4), 0);
+    EXPECT_EQ(grid.ColWidth(5), 0);
+    EXPECT_EQ(grid.ColWidth(7), 0);
+    EXPECT_EQ(header.width(7), 0);
+    EXPECT_TRUE(header.isHidden(4));
+    EXPECT_TRUE(header.isHidden(7));
+}
+
+TEST_F(LedgerGridLayout, LayoutCodes)
+{
+    EXPECT_EQ(ledgerLayoutCode({true, true, false}), QStringLiteral("GL03051"));
+    EXPECT_EQ(ledgerLayoutCode({false, true, false}), QStringLiteral("GL03052"));
+    EXPECT_EQ(ledgerLayoutCode({false, false, true}), QStringLiteral("GL03053"));
+}
+
+TEST_F(LedgerGridLayout, TheGridKeepsItsVisibility)
+{
+    grid.setVisible(false);
+    layOut(Je);
+    EXPECT_FALSE(grid.Visible());
+    EXPECT_TRUE(header.isVisible());
+    grid.setVisible(true);
+    layOut(Je);
+    EXPECT_TRUE(grid.Visible());
+}
+
+TEST(LedgerGridLayoutOverflow, ASummaryWidthBeyondSixteenBitsIsAnErrorAndChangesNothing)
+{
+    test::ScratchSettings settings;
+    auto s = test::openScratchDemoSession(Backend::Sqlite);
+    s->login->connection().execute(QStringLiteral("update gl_options set cvalue = N'183' where cname = N'SummaryWidth'"));
+    s->pub.setLogin(s->login);
+    GridModel grid;
+    HeaderModel header;
+    qint16 option = 0;
+    EXPECT_THROW(LayOutLedgerGrid(s->pub, grid, header, Je, option, 4, {}), Failure);
+    EXPECT_EQ(grid.Cols(), 0);
+    EXPECT_TRUE(grid.Visible());
+    EXPECT_TRUE(header.isVisible());
+
+    s->login->connection().execute(QStringLiteral("update gl_options set cvalue = N'182' where cname = N'SummaryWidth'"));
+    s->pub.setLogin(s->login);
+    LayOutLedgerGrid(s->pub, grid, header, Je, option, 4, {});
+    EXPECT_EQ(grid.ColWidth(6), 182 * 180);
+}
+
+} // namespace
+} // namespace qxmxz

@@ -1,0 +1,28 @@
+// The component's fiscal year: the year given, else the login's.
+
+#include "services/AccountingYear.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TestDatabases.h"
+#include "support/TestSession.h"
+
+namespace qxmxz {
+namespace {
+
+TEST(AccountingYear, AGivenYearWinsAndZeroFallsBackToTheLogin)
+{
+    setAccountingYear(0);
+    EXPECT_EQ(AccountingYear(nullptr), 0);
+    auto s = test::openDemoSession(Backend::Sqlite);
+    EXPECT_EQ(AccountingYear(s->login.get()), 2026);
+    setAccountingYear(2024);
+    EXPECT_EQ(AccountingYear(s->login.get()), 2024);
+    EXPECT_EQ(AccountingYear(nullptr), 2024);
+    setAccountingYear(0);
+    EXPECT_EQ(AccountingYear(s->login.get()), 2026) << "the login's year is read, never stored";
+    EXPECT_EQ(AccountingYear(nullptr), 0);
+}
+
+} // namespace
+} // namespace qxmxz
