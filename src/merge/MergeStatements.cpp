@@ -1,0 +1,71 @@
+#include "MergeStatements.h"
+
+#include "platform/sql/SqlText.h"
+
+namespace qxmxz::MergeStatements {
+
+namespace {
+
+QString postedOnly(bool includeUnposted)
+{
+    return includeUnposted ? QStringLiteral(" ") : QStringLiteral(" and ibook = 1");
+}
+
+} // namespace
+
+QString voucherList(int year, const QString &code, int firstPeriod, int lastPeriod, bool includeUnposted)
+{
+    return QStringLiteral("select distinct ccode,iperiod,csign,isignseq,ino_id,dbill_date,ibook  from gl_accvouch where iyear=")
+           + QString::number(year) + QStringLiteral(" and ccode like N'") + sqlLikePrefix(code) + QStringLiteral("%'")
+           + QStringLiteral(" and iperiod >= ") + QString::number(firstPeriod) + QStringLiteral(" and iperiod <= ")
+           + QString::number(lastPeriod) + QStringLiteral(" and (iflag Is Null or iflag=2) ")
+           + postedOnly(includeUnposted) + QStringLiteral(" order by iperiod,dbill_date,isignseq,ino_id");
+}
+
+QString voucherCondition(int year, const VoucherKey &voucher, bool includeUnposted)
+{
+    return QStringLiteral(" where iyear=") + QString::number(year) + QStringLiteral(" and ccode = N'")
+           + sqlQuoted(voucher.code) + QStringLiteral("' and iperiod = ") + QString::number(voucher.period)
+           + QStringLiteral(" and isignseq = ") + QString::number(voucher.signSequence)
+           + QStringLiteral(" and ino_id = ") + QString::number(voucher.number) + postedOnly(includeUnposted)
+           + QStringLiteral(" ");
+}
+
+QString groupedLines(const QString &condition, bool byDigest)
+{
+    if (byDigest)
+        return QStringLiteral("(select cdigest,cexch_name,Sum(Md) as Md,0 as Mc,Sum(Md_f) as Md_f,0 as Mc_f,Sum(Nd_s) as Nd_s,")
+               + QStringLiteral("0 as Nc_s from gl_accvouch ") + condition
+               + QStringLiteral(" group by cdigest,cexch_name having(Sum(Md) <> 0)) ")
+               + QStringLiteral(" union all (select cdigest,Cexch_name,0 as Md, Sum(Mc) as Mc,0 as Md_f,Sum(Mc_f) as Mc_f,0 as Nd_s,")
+               + QStringLiteral("Sum(Nc_s) as Nc_s from gl_accvouch ") + condition
+               + QStringLiteral(" group by cdigest,cexch_name having(Sum(Mc) <> 0))");
+    return QStringLiteral("(select Cexch_name, Sum(Md) as Md,0 as Mc,Sum(Md_f) as Md_f,0 as Mc_f,Sum(Nd_s) as Nd_s,")
+           + QStringLiteral("0 as Nc_s from gl_accvouch ") + condition
+           + QStringLiteral(" and md <> 0 group by ccode,cexch_name)")
+           + QStringLiteral(" union all (select cexch_name, 0 as Md, Sum(Mc) as Mc,0 as Md_f,Sum(Mc_f) as Mc_f,0 as Nd_s,")
+           + QStringLiteral("Sum(Nc_s) as Nc_s from gl_accvouch ") + condition
+           + QStringLiteral(" and mc <> 0 group by ccode,cexch_name)");
+}
+
+QString summaryLookup(int year, const VoucherKey &voucher, bool debitSide)
+{
+    // "First" is the first line of the voucher in line order, not whatever
+    // order the database happens to return.
+    return QStringLiteral("select cdigest from gl_accvouch where iyear=") + QString::number(year)
+           + QStringLiteral(" and ccode = N'") + sqlQuoted(voucher.code) + QStringLiteral("' and iperiod = ")
+           + QString::number(voucher.period) + QStringLiteral(" and isignseq = ")
+           + QString::number(voucher.signSequence) + QStringLiteral(" and ino_id = ") + QString::number(voucher.number)
+           + (debitSide ? QStringLiteral(" and md <> 0 ") : QStringLiteral(" and mc <> 0 "))
+           + QStringLiteral("order by inid");
+}
+
+QString endAccounts(int year, const QString &code)
+{
+    // The year and the order keep a chart of several years from listing an
+    // account twice and make every database list the accounts alike.
+    return QStringLiteral("select ccode from code where ccode like N'") + sqlLikePrefix(code)
+           + QStringLiteral("%' and bend = 1 and iyear=") + QString::number(year) + QStringLiteral(" order by ccode");
+}
+
+} // namespace qxmxz::MergeStatements

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace qxmxz {
+
+// The statements of a merged ledger on the accounting database. Codes go
+// through sqlQuoted / sqlLikePrefix; years, periods and numbers are written
+// as plain numbers.
+namespace MergeStatements {
+
+// One voucher of one account code, as the voucher list gives it.
+struct VoucherKey {
+    QString code;
+    int period = 0;
+    int signSequence = 0; // isignseq
+    int number = 0;       // ino_id
+};
+
+// The distinct vouchers of the accounts under `code` in the periods, in
+// period, date and voucher order: one row per voucher and account code.
+QString voucherList(int year, const QString &code, int firstPeriod, int lastPeriod, bool includeUnposted);
+
+// " where iyear=… and ccode = N'…' and iperiod = … and isignseq = … and ino_id = …"
+// with " and ibook = 1" unless unposted vouchers are included.
+QString voucherCondition(int year, const VoucherKey &voucher, bool includeUnposted);
+
+// The voucher's lines summed per summary text and currency (`byDigest`) or
+// per account code and currency, debit groups before credit groups.
+QString groupedLines(const QString &condition, bool byDigest);
+
+// The summary of the voucher's first line of the account on one side.
+QString summaryLookup(int year, const VoucherKey &voucher, bool debitSide);
+
+// The end accounts under a code in the year, in code order.
+QString endAccounts(int year, const QString &code);
+
+} // namespace MergeStatements
+} // namespace qxmxz

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qxmxz {
+
+class GlPublic;
+
+// The working table of a merged ledger: the detail ledger's mxfirst columns
+// (every figure already formatted) and iListCount, the row's number in the
+// ledger. Grid column j shows field j.
+namespace MergeTable {
+
+QString ddl(const QString &name);
+const QStringList &columns();
+// Creates the table under a fresh name for "mxfirst" in the local database;
+// returns the name.
+QString create(GlPublic &pub);
+// Numbers the rows 1, 2, … in the order they were written.
+void numberRows(GlPublic &pub, const QString &name);
+
+} // namespace MergeTable
+} // namespace qxmxz

@@ -1,0 +1,157 @@
+// The three ledgers of an account tell the same story: the general ledger's
+// month rows against the merged ledger's period and cumulative rows, and its
+// balance after each month against the detail ledger's.
+#include <gtest/gtest.h>
+
+#include <QMap>
+
+#include "GeneralLedgerRig.h"
+#include "engine/LedgerHost.h"
+#include "engine/kmmx.h"
+#include "merge/clsMxzHb.h"
+#include "platform/outside/GlPublic.h"
+#include "support/LedgerCells.h"
+#include "support/Printers.h"
+#include "support/TestDatabases.h"
+
+using namespace qxmxz;
+using namespace qxmxz::test;
+
+namespace {
+
+struct MonthFigures {
+    Currency debit, credit, balance;
+    friend bool operator==(const MonthFigures &, const MonthFigures &) = default;
+};
+
+void PrintTo(const MonthFigures &f, std::ostream *os)
+{
+    *os << "{" << f.debit.toFixedText().toStdString() << ", " << f.credit.toFixedText().toStdString() << ", "
+        << f.balance.toFixedText().toStdString() << "}";
+}
+
+struct PeriodRows {
+    QMap<int, MonthFigures> months, cumulative;
+};
+
+// The merged ledger's period total and cumulative rows, by period.
+PeriodRows mergedRows(GlPublic &pub, const QString &code, bool includeUnposted)
+{
+    GridModel grid;
+    grid.setCols(49);
+    clsMxzHb hb(pub);
+    hb.Grd1 = &grid;
+    hb.iStart = 1;
+    hb.iEnd = 12;
+    hb.setInclude(includeUnposted);
+    hb.setKmCode(code);
+    hb.setHbType(clsMxzHb::enuKmCode);
+    hb.mxzCodeHbQuery();
+    PeriodRows rows;
+    for (int row = 0; row < grid.Rows(); ++row) {
+        const int period = grid.TextMatrix(row, Month).toInt();
+        const QString digest = grid.TextMatrix(row, Digest);
+        if (period == 0 || !grid.TextMatrix(row, Voucher).isEmpty())
+            continue;
+        const MonthFigures f{amountOf(grid.TextMatrix(row, Debit)), amountOf(grid.TextMatrix(row, Credit)),
+                             signedBalance(pub, grid.TextMatrix(row, Balance), grid.TextMatrix(row, Direction))};
+        if (digest == pub.periodTotalText(period))
+            rows.months[period] = f;
+        else if (digest == pub.cumulativeText(period))
+            rows.cumulative[period] = f;
+    }
+    return rows;
+}
+
+// The detail ledger's balance of the accounts under a code at the end of
+// each period: each end account's last month total, or its opening where the
+// account has not moved yet, added up.
+QMap<int, Currency> detailBalances(GlPublic &pub, const QString &code, bool includeUnposted)
+{
+    GridModel grid;
+    grid.setCols(49);
+    HeadlessLedgerHost host;
+    kmmx engine(pub);
+    engine.frmLedger = &host;
+    engine.objGrid = &grid;
+    engine.bBeginPeriod = 1;
+    engine.bEndPeriod = 12;
+    engine.bIncludeUnposted = includeUnposted ? 1 : 0;
+    engine.sKmCode = code;
+    EXPECT_TRUE(engine.mxbyCode());
+    QMap<QString, QMap<int, Currency>> byAccount; // account → period of a month total → balance
+    QMap<QString, Currency> openings;
+    for (int row = 0; row < grid.Rows(); ++row) {
+        const QString account = grid.TextMatrix(row, Code);
+        const int period = grid.TextMatrix(row, Month).toInt();
+        const QString digest = grid.TextMatrix(row, Digest);
+        const Currency balance = signedBalance(pub, grid.TextMatrix(row, Balance), grid.TextMatrix(row, Direction));
+        if (!openings.contains(account) && grid.TextMatrix(row, Voucher).isEmpty() && period == 0)
+            openings[account] = balance;
+        if (period > 0 && digest == pub.monthTotalText(period))
+            byAccount[account][period] = balance;
+    }
+    QMap<int, Currency> totals;
+    QStringList accounts = openings.keys() + byAccount.keys();
+    accounts.removeDuplicates();
+    for (const QString &account : accounts) {
+        Currency last = openings.value(account);
+        for (int period = 1; period <= 12; ++period) {
+            last = byAccount[account].value(period, last);
+            totals[period] += last;
+        }
+    }
+    return totals;
+}
+
+class LedgerAgreement : public ::testing::TestWithParam<Backend> {};
+
+} // namespace
+
+TEST_P(LedgerAgreement, MergedPeriodRowsAreTheGeneralLedgersMonthRows)
+{
+    GeneralLedgerRig r(openDemoSession(GetParam()));
+    for (bool include : {false, true}) {
+        for (const char *code : {"100201", "1122", "2221", "1002"}) {
+            const QString account = QString::fromLatin1(code);
+            const PeriodRows merged = mergedRows(r.pub(), account, include);
+            ASSERT_FALSE(merged.months.isEmpty()) << code;
+            r.fill(account, 0, include);
+            QMap<int, MonthFigures> months, years;
+            for (const GeneralLedgerRow &m : r.monthRows())
+                months[m.period] = {m.debit, m.credit, m.balance};
+            for (const GeneralLedgerRow &y : r.yearToDateRows())
+                years[y.period] = {y.debit, y.credit, y.balance};
+            // The merged ledger has rows for the periods with vouchers; the
+            // general ledger for every period.
+            for (auto it = merged.months.cbegin(); it != merged.months.cend(); ++it) {
+                EXPECT_EQ(it.value(), months.value(it.key())) << code << " period " << it.key() << " include " << include;
+                EXPECT_EQ(merged.cumulative.value(it.key()), years.value(it.key()))
+                    << code << " period " << it.key() << " include " << include;
+            }
+            for (auto it = months.cbegin(); it != months.cend(); ++it) {
+                if (!merged.months.contains(it.key())) {
+                    EXPECT_TRUE(it.value().debit.isZero() && it.value().credit.isZero()) << code << " period " << it.key();
+                }
+            }
+        }
+    }
+}
+
+TEST_P(LedgerAgreement, TheGeneralLedgersMonthEndBalanceIsTheDetailLedgers)
+{
+    GeneralLedgerRig r(openDemoSession(GetParam()));
+    for (bool include : {false, true}) {
+        for (const char *code : {"100201", "100202", "1122", "2221", "6602", "1601"}) {
+            const QString account = QString::fromLatin1(code);
+            const QMap<int, Currency> detail = detailBalances(r.pub(), account, include);
+            r.fill(account, 0, include);
+            const QList<GeneralLedgerRow> months = r.monthRows();
+            ASSERT_EQ(months.size(), 12) << code;
+            for (const GeneralLedgerRow &m : months)
+                EXPECT_EQ(m.balance, detail.value(m.period)) << code << " period " << m.period << " include " << include;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, LedgerAgreement, bothBackends(), backendTestName);

@@ -1,0 +1,239 @@
+// The merged ledger on the demo company: its arithmetic, its rows against the
+// voucher lines, unposted vouchers, the batch transfer to the grid and a stop.
+#include <gtest/gtest.h>
+
+#include <QMap>
+
+#include "MergeRig.h"
+#include "platform/sql/Connection.h"
+#include "services/GridColours.h"
+#include "support/Printers.h"
+#include "support/TestDatabases.h"
+
+using namespace qxmxz;
+using namespace qxmxz::test;
+
+namespace {
+
+class MergedLedger : public ::testing::TestWithParam<Backend> {
+protected:
+    std::unique_ptr<MergeRig> rig() { return std::make_unique<MergeRig>(openDemoSession(GetParam())); }
+};
+
+struct Movement {
+    Currency debit, credit;
+};
+
+struct Walk {
+    int voucherRows = 0;
+    Movement all;
+    QMap<int, Movement> periods;    // period total rows
+    QMap<int, Movement> cumulative; // cumulative rows
+    QMap<int, Currency> balances;   // balance after each period
+};
+
+// Walks a merged ledger of one account: every voucher row is one side only
+// and moves the balance by debit minus credit; a period total adds up the
+// rows since the last one; a cumulative row adds up the period totals; the
+// balance shown agrees everywhere.
+Walk walk(MergeRig &r)
+{
+    Walk w;
+    Currency balance;
+    Movement pending, running;
+    for (int row = 0; row < r.rows(); ++row) {
+        const Currency shown = signedBalance(r.pub(), r.cell(row, Balance), r.cell(row, Direction));
+        const Currency debit = amountOf(r.cell(row, Debit)), credit = amountOf(r.cell(row, Credit));
+        const int period = r.cell(row, Month).toInt();
+        switch (kindOf(r, row)) {
+        case MergedRow::Opening:
+            if (!r.cell(row, Digest).startsWith(u' '))
+                balance = shown;
+            break;
+        case MergedRow::Voucher:
+            ++w.voucherRows;
+            EXPECT_NE(debit.isZero(), credit.isZero()) << "row " << row << " is one side only";
+            balance += debit - credit;
+            pending.debit += debit;
+            pending.credit += credit;
+            w.all.debit += debit;
+            w.all.credit += credit;
+            EXPECT_EQ(shown, balance) << "row " << row;
+            break;
+        case MergedRow::PeriodTotal:
+            EXPECT_EQ(debit, pending.debit) << "period total, row " << row;
+            EXPECT_EQ(credit, pending.credit) << "period total, row " << row;
+            EXPECT_EQ(shown, balance) << "period total, row " << row;
+            running.debit += debit;
+            running.credit += credit;
+            w.periods[period] = pending;
+            w.balances[period] = balance;
+            pending = {};
+            break;
+        case MergedRow::Cumulative:
+            EXPECT_EQ(debit, running.debit) << "cumulative, row " << row;
+            EXPECT_EQ(credit, running.credit) << "cumulative, row " << row;
+            EXPECT_EQ(shown, balance) << "cumulative, row " << row;
+            w.cumulative[period] = running;
+            break;
+        case MergedRow::CurrencyTotal:
+            break;
+        case MergedRow::Other:
+            ADD_FAILURE() << "unexpected row " << row << ": " << r.cell(row, Digest).toStdString();
+        }
+    }
+    return w;
+}
+
+Movement postedMovement(Connection &db, const QString &code, int first, int last, bool includeUnposted)
+{
+    RecordSet rs = db.query(QStringLiteral("select sum(md) as d, sum(mc) as c from GL_accvouch where iyear=2026 and ccode like '%1%'"
+                                           " and iperiod>=%2 and iperiod<=%3 and (iflag is null or iflag=2)%4")
+                                .arg(code)
+                                .arg(first)
+                                .arg(last)
+                                .arg(includeUnposted ? QString() : QStringLiteral(" and ibook=1")));
+    return {Currency::fromVariant(rs.field(QStringLiteral("d"))), Currency::fromVariant(rs.field(QStringLiteral("c")))};
+}
+
+// Groups a merged ledger must show: distinct (voucher, key, currency, side)
+// where the key is the summary or the account code.
+int expectedGroups(Connection &db, const QString &code, const QString &key, bool includeUnposted)
+{
+    const QString where = QStringLiteral(" from GL_accvouch where iyear=2026 and ccode like '%1%' and (iflag is null or iflag=2)%2")
+                              .arg(code, includeUnposted ? QString() : QStringLiteral(" and ibook=1"));
+    const QString sides = QStringLiteral("select distinct ccode,iperiod,isignseq,ino_id,%1 as k,cexch_name,'d' as side")
+                              .arg(key)
+                          + where + QStringLiteral(" and md<>0 union select distinct ccode,iperiod,isignseq,ino_id,")
+                          + key + QStringLiteral(" as k,cexch_name,'c' as side") + where + QStringLiteral(" and mc<>0");
+    RecordSet rs = db.query(QStringLiteral("select count(*) as n from (") + sides + QStringLiteral(") t"));
+    return rs.field(QStringLiteral("n")).toInt();
+}
+
+} // namespace
+
+TEST_P(MergedLedger, RowsRunTheBalanceAndPeriodRowsAddUpInBothModes)
+{
+    auto r = rig();
+    for (const char *code : {"100201", "1122", "2221"}) {
+        const QString account = QString::fromLatin1(code);
+        Walk byDigest, byCode;
+        r->query(account, clsMxzHb::enuCodeDigest);
+        byDigest = walk(*r);
+        r->query(account, clsMxzHb::enuKmCode);
+        byCode = walk(*r);
+        const Movement books = postedMovement(r->pub().database(), account, 1, 12, false);
+        EXPECT_EQ(byDigest.all.debit, books.debit) << code;
+        EXPECT_EQ(byDigest.all.credit, books.credit) << code;
+        EXPECT_EQ(byDigest.balances, byCode.balances) << code;
+        EXPECT_FALSE(byDigest.periods.isEmpty()) << code;
+        EXPECT_EQ(byDigest.periods.keys(), byDigest.cumulative.keys()) << code;
+        EXPECT_EQ(byDigest.voucherRows, expectedGroups(r->pub().database(), account, QStringLiteral("cdigest"), false)) << code;
+        EXPECT_EQ(byCode.voucherRows, expectedGroups(r->pub().database(), account, QStringLiteral("ccode"), false)) << code;
+    }
+}
+
+TEST_P(MergedLedger, APeriodRangeStartsFromTheBalanceBeforeIt)
+{
+    auto r = rig();
+    r->hb.iStart = 4;
+    r->hb.iEnd = 6;
+    r->query(QStringLiteral("100201"), clsMxzHb::enuCodeDigest);
+    ASSERT_GT(r->rows(), 0);
+    EXPECT_EQ(kindOf(*r, 0), MergedRow::Opening);
+    EXPECT_EQ(r->cell(0, Digest), r->pub().text(QStringLiteral("R7.GL.QXMXZ.yujmod.00812")));
+    const Walk w = walk(*r);
+    EXPECT_EQ(w.periods.keys(), (QList<int>{4, 5, 6}));
+    const Movement books = postedMovement(r->pub().database(), QStringLiteral("100201"), 4, 6, false);
+    EXPECT_EQ(w.cumulative[6].debit, books.debit);
+    EXPECT_EQ(w.cumulative[6].credit, books.credit);
+    EXPECT_EQ(r->hb.iMaxFsMonth, r->pub().lastPeriodWithPostings(QStringLiteral("100201")));
+}
+
+TEST_P(MergedLedger, UnpostedVouchersOnlyWithIncludeMarkedAndColoured)
+{
+    auto r = rig();
+    auto unposted = [&](bool include) {
+        r->hb.setInclude(include);
+        r->query(QStringLiteral("1"), clsMxzHb::enuCodeDigest);
+        int marked = 0;
+        const QList<QStringList> table = r->tableRows();
+        for (int row = 0; row < r->rows(); ++row) {
+            const bool posted = table[row][Posted] != u"0";
+            if (kindOf(*r, row) == MergedRow::Voucher) {
+                EXPECT_EQ(r->cell(row, Digest).startsWith(u'*'), !posted) << "row " << row;
+            }
+            if (!posted) {
+                ++marked;
+                EXPECT_EQ(r->grid.CellBackColor(row, Digest), UnpostedRowColour) << "row " << row;
+            } else {
+                EXPECT_EQ(r->grid.CellBackColor(row, Digest), noColor) << "row " << row;
+            }
+        }
+        return marked;
+    };
+    EXPECT_EQ(unposted(false), 0);
+    const int marked = unposted(true);
+    EXPECT_GT(marked, 0);
+    const Walk w = walk(*r);
+    const Movement books = postedMovement(r->pub().database(), QStringLiteral("1"), 1, 12, true);
+    EXPECT_EQ(w.all.debit, books.debit);
+    EXPECT_EQ(w.all.credit, books.credit);
+    EXPECT_EQ(w.voucherRows, expectedGroups(r->pub().database(), QStringLiteral("1"), QStringLiteral("cdigest"), true));
+}
+
+TEST_P(MergedLedger, RowsReachTheGridInBatchesWhileTheQueryRuns)
+{
+    auto r = rig();
+    r->hb.iOnePageNum = 25;
+    r->query(QStringLiteral("100201"), clsMxzHb::enuCodeDigest);
+    const QList<QStringList> table = r->tableRows();
+    ASSERT_GT(table.size(), 100);
+    ASSERT_EQ(r->rows(), table.size());
+    EXPECT_EQ(r->hb.lngStartRecord, table.size());
+    EXPECT_EQ(r->hb.lngEndRecord, table.size());
+    ASSERT_GT(r->batches.size(), 3);
+    for (qsizetype i = 0; i + 1 < r->batches.size(); ++i)
+        EXPECT_EQ(r->batches[i], 25) << "batch " << i;
+    EXPECT_LE(r->batches.last(), 25);
+    for (int row = 0; row < r->rows(); ++row) {
+        for (int column : {Voucher, Digest, Debit, Credit, Balance})
+            ASSERT_EQ(r->cell(row, column), table[row][column]) << "row " << row;
+        EXPECT_EQ(table[row].last(), QString::number(row + 1)) << "iListCount numbers the rows";
+    }
+    EXPECT_EQ(r->hb.iLinesEachPage, 60);
+    EXPECT_TRUE(r->header.isEnabled());
+    EXPECT_FALSE(r->stop.isEnabled());
+    EXPECT_EQ(r->hint.text(), r->pub().text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.00799")));
+
+    // Without a batch size the page of lines is the batch.
+    r->hb.iOnePageNum = 0;
+    r->query(QStringLiteral("100201"), clsMxzHb::enuCodeDigest);
+    EXPECT_EQ(r->batches.first(), 60);
+}
+
+TEST_P(MergedLedger, AStopBeforeAVoucherKeepsWhatWasWrittenAndShowsIt)
+{
+    auto r = rig();
+    int groups = 0;
+    QObject::connect(&r->hint, &HintState::refreshed, &r->hint, [&](const QString &) {
+        if (++groups == 40)
+            r->form.setProperty("bUserStop", true);
+    });
+    bool stopEnabledDuringRun = false;
+    QObject::connect(&r->grid, &GridModel::rowsInserted, &r->grid,
+                     [&] { stopEnabledDuringRun = stopEnabledDuringRun || r->stop.isEnabled(); });
+    r->hb.iOnePageNum = 10;
+    r->query(QStringLiteral("100201"), clsMxzHb::enuCodeDigest);
+    EXPECT_TRUE(r->hb.stoppedByUser());
+    EXPECT_TRUE(stopEnabledDuringRun);
+    const QList<QStringList> table = r->tableRows();
+    EXPECT_EQ(r->rows(), table.size());
+    ASSERT_GT(r->rows(), 0);
+    EXPECT_EQ(kindOf(*r, r->rows() - 1), MergedRow::Voucher) << "no subtotal after a stop";
+    const Walk w = walk(*r);
+    EXPECT_GE(w.voucherRows, 39); // the hint counts the wait text and each group
+    EXPECT_LT(w.voucherRows, 60);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, MergedLedger, bothBackends(), backendTestName);
