@@ -1,0 +1,76 @@
+#include "CommandOutput.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+
+#include "platform/Failure.h"
+
+namespace qxmxz::cli {
+
+CommandOutput::CommandOutput(const CliArguments &args, QTextStream &out) : m_out(out)
+{
+    if (args.has(QStringLiteral("out"))) {
+        const QString path = args.value(QStringLiteral("out"));
+        auto file = std::make_unique<QSaveFile>(path);
+        if (!file->open(QIODevice::WriteOnly))
+            throw Failure::withKey(QStringLiteral("QXMXZ.cli.cannotwrite"), {path, file->errorString()},
+                                   QStringLiteral("Cannot write %1").arg(path));
+        m_device = std::move(file);
+        m_toFile = true;
+        return;
+    }
+    if (QIODevice *stream = m_out.device()) {
+        // Straight to the standard output: a long ledger is not held twice.
+        m_out.flush();
+        m_direct = stream;
+        return;
+    }
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->open(QIODevice::WriteOnly);
+    m_device = std::move(buffer);
+}
+
+CommandOutput::~CommandOutput()
+{
+    if (m_toFile)
+        static_cast<QSaveFile *>(m_device.get())->cancelWriting();
+}
+
+QIODevice &CommandOutput::device()
+{
+    return m_direct ? *m_direct : *m_device;
+}
+
+TableFormat CommandOutput::tableFormat(const CliArguments &args)
+{
+    const QString format = args.value(QStringLiteral("format"), QStringLiteral("table")).toLower();
+    if (format == u"table")
+        return TableFormat::Table;
+    if (format == u"csv")
+        return TableFormat::Csv;
+    if (format == u"json")
+        return TableFormat::Json;
+    throw Failure::withKey(QStringLiteral("QXMXZ.cli.badvalue"), {QStringLiteral("--format"), format},
+                           QStringLiteral("Unknown format %1").arg(format));
+}
+
+void CommandOutput::commit()
+{
+    if (m_toFile) {
+        auto *file = static_cast<QSaveFile *>(m_device.get());
+        const QString path = file->fileName();
+        if (!file->commit())
+            throw Failure::withKey(QStringLiteral("QXMXZ.cli.cannotwrite"), {path, file->errorString()},
+                                   QStringLiteral("Cannot write %1").arg(path));
+        m_toFile = false;
+        return;
+    }
+    if (m_direct)
+        return;
+    auto *buffer = static_cast<QBuffer *>(m_device.get());
+    m_out << QString::fromUtf8(buffer->data());
+    m_out.flush();
+    buffer->buffer().clear();
+}
+
+} // namespace qxmxz::cli

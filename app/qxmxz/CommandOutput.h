@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QIODevice>
+#include <QTextStream>
+#include <memory>
+
+#include "CliArguments.h"
+#include "TableOutput.h"
+
+namespace qxmxz::cli {
+
+// Where a command writes its result: the file of --out, written to a
+// temporary name and put in place only when the command succeeds (so a
+// failed run leaves no partial file), or the standard output.
+class CommandOutput {
+public:
+    CommandOutput(const CliArguments &args, QTextStream &out);
+    ~CommandOutput();
+
+    QIODevice &device();
+    // The format of --format for text tables; throws "QXMXZ.cli.badvalue" for an unknown one.
+    static TableFormat tableFormat(const CliArguments &args);
+    // Puts the file in place (or flushes the standard output).
+    void commit();
+
+private:
+    QTextStream &m_out;
+    std::unique_ptr<QIODevice> m_device;
+    QIODevice *m_direct = nullptr;
+    bool m_toFile = false;
+};
+
+} // namespace qxmxz::cli

@@ -1,0 +1,58 @@
+#include "CommandRights.h"
+
+#include "platform/Failure.h"
+#include "platform/outside/GlPublic.h"
+#include "platform/outside/Login.h"
+#include "services/CheckRight.h"
+#include "services/DataRightChecks.h"
+#include "services/MessageTitles.h"
+#include "totals/TextsAndMessages.h"
+
+namespace qxmxz::cli {
+
+namespace {
+
+constexpr int InformationStyle = 64;
+
+bool accountRightsUnderControl(const GlPublic &pub)
+{
+    return pub.options().accountRightsControlled && pub.login() && !pub.login()->exemptFromAccountRights();
+}
+
+} // namespace
+
+QString functionRightOf(LedgerCommand command)
+{
+    switch (command) {
+    case LedgerCommand::Detail:
+    case LedgerCommand::Merged:
+        return QStringLiteral("GL0305");
+    case LedgerCommand::Monthly:
+        return QStringLiteral("GL0306");
+    case LedgerCommand::General:
+        return QStringLiteral("GL030101");
+    }
+    throw Failure(QStringLiteral("No function right for command %1").arg(int(command)));
+}
+
+bool mayRunCommand(GlPublic &pub, LedgerCommand command)
+{
+    QString right = functionRightOf(command);
+    return CheckRight(pub, right, true);
+}
+
+bool mayReadAccounts(GlPublic &pub, LedgerCommand command, const QString &account, const QString &endAccount)
+{
+    if (!accountRightsUnderControl(pub))
+        return true;
+    QString message;
+    bool readable = CheckCodeRight(pub, DataRightKind::Accounts, account, message);
+    if (readable && !endAccount.isEmpty())
+        readable = CheckCodeRangeRight(pub, DataRightKind::Accounts, account, endAccount, message);
+    if (!readable)
+        ShowMsg(pub, message, InformationStyle,
+                GetResString(pub, titleKey(command == LedgerCommand::General ? Module::zzmain : Module::mxzCond)));
+    return readable;
+}
+
+} // namespace qxmxz::cli

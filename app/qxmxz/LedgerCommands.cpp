@@ -1,0 +1,138 @@
+// The detail ledger and the month-by-month ledger on the command line.
+#include <csignal>
+
+#include "CliSession.h"
+#include "CommandRights.h"
+#include "CommandOutput.h"
+#include "Commands.h"
+#include "LedgerOptions.h"
+#include "LedgerTable.h"
+#include "RunProgress.h"
+#include "engine/LedgerHost.h"
+#include "engine/WorkingTables.h"
+#include "engine/kmmx.h"
+#include "platform/Failure.h"
+#include "platform/outside/ResourceTexts.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/HeaderModel.h"
+#include "platform/ui/HintState.h"
+#include "platform/ui/StopButtonState.h"
+#include "presentation/LedgerGridLayout.h"
+
+namespace qxmxz::cli {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int)
+{
+    interrupted = 1;
+}
+
+enum class LedgerKind { Detail, Monthly };
+
+int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QTextStream &err)
+{
+    const auto session = CliSession::open(args, err);
+    GlPublic &pub = session->pub();
+    const LedgerCommand command = kind == LedgerKind::Monthly ? LedgerCommand::Monthly : LedgerCommand::Detail;
+    if (!mayRunCommand(pub, command))
+        return 1;
+    const LedgerOptions options = readLedgerOptions(args, pub);
+    if (args.positional.isEmpty())
+        throw Failure::withKey(QStringLiteral("QXMXZ.cli.missingargument"), {QStringLiteral("ACCOUNT")},
+                               QStringLiteral("An account is needed"));
+    const QString account = requireAccount(pub, args.positional.value(0));
+    const QString endAccount = kind == LedgerKind::Monthly && args.positional.size() > 1
+                                   ? requireAccount(pub, args.positional.value(1))
+                                   : QString();
+    if (!mayReadAccounts(pub, command, account, endAccount))
+        return 1;
+    const bool byPeriod = args.value(QStringLiteral("by"), QStringLiteral("code")) == u"period" || args.has(QStringLiteral("by-period"));
+    if (args.has(QStringLiteral("by")) && !QStringList{QStringLiteral("code"), QStringLiteral("period")}.contains(args.value(QStringLiteral("by"))))
+        throw Failure::withKey(QStringLiteral("QXMXZ.cli.badvalue"), {QStringLiteral("--by"), args.value(QStringLiteral("by"))},
+                               QStringLiteral("--by takes code or period"));
+    const TableFormat format = CommandOutput::tableFormat(args);
+    CommandOutput output(args, out);
+
+    GridModel grid;
+    HeaderModel header;
+    HintState hint, quantityLabel, currencyLabel;
+    StopButtonState stop;
+    LedgerLayoutFlags flags;
+    flags.secondLayout = kind == LedgerKind::Monthly;
+    flags.counterpartShown = args.has(QStringLiteral("counterpart"));
+    qint16 columnOption = byPeriod && kind == LedgerKind::Detail ? 0 : 1;
+    LayOutLedgerGrid(pub, grid, header, BookStyles::text(options.style), columnOption, 4, flags);
+
+    HeadlessLedgerHost host;
+    host.account = account + QLatin1Char(' ') + pub.accountName(account);
+    host.option = byPeriod ? 0 : 1;
+    host.firstGrade = integerOption(args, QStringLiteral("grade"), 1, 1, std::max(1, pub.gradeCount()));
+    host.stopWhen = [] { return interrupted != 0; };
+
+    kmmx engine(pub);
+    engine.sMode = QString::fromUtf8(kmmx::QueryMode);
+    engine.sKmCode = account;
+    engine.objHeader = &header;
+    engine.frmLedger = &host;
+    engine.objGrid = &grid;
+    engine.bBeginPeriod = quint8(options.fromPeriod);
+    engine.bEndPeriod = quint8(options.toPeriod);
+    engine.bIncludeUnposted = options.includeUnposted ? 1 : 0;
+    engine.bPageLines = quint8(integerOption(args, QStringLiteral("page-lines"), 60, 3, 255));
+    engine.objQtyLabel = &quantityLabel;
+    engine.objCurLabel = &currencyLabel;
+    engine.objHint = &hint;
+    engine.objStop = &stop;
+    engine.iShowEqual = flags.counterpartShown ? 1 : 0;
+    engine.iEqualWithName = args.value(QStringLiteral("counterpart")) == u"names" ? 1 : 0;
+    if (kind == LedgerKind::Monthly) {
+        engine.sBeginCode = account;
+        engine.sEndCode = endAccount.isEmpty() ? account : endAccount;
+    }
+
+    const auto previous = std::signal(SIGINT, onInterrupt);
+    bool computed = false;
+    RunProgress progress(hint, grid, err);
+    try {
+        computed = kind == LedgerKind::Monthly ? engine.mxAllMonth()
+                   : byPeriod                  ? engine.mxbyPeriod()
+                                               : engine.mxbyCode();
+    } catch (...) {
+        std::signal(SIGINT, previous);
+        throw;
+    }
+    std::signal(SIGINT, previous);
+    progress.finish();
+    if (!computed)
+        return 1;
+
+    const bool json = format == TableFormat::Json;
+    writeTable(ledgerTable(grid, header, WorkingTables::mxfirstColumns(), json), format, output.device());
+    output.commit();
+    const ResourceTexts &texts = pub.texts();
+    if (engine.stoppedByUser())
+        err << texts.text(QStringLiteral("QXMXZ.cli.stopped")) << Qt::endl;
+    if (args.has(QStringLiteral("timings")))
+        err << texts.text(QStringLiteral("QXMXZ.cli.timings"),
+                          {QString::number(progress.msToFirstPage()), QString::number(progress.msToEnd()),
+                           QString::number(grid.Rows())})
+            << Qt::endl;
+    return engine.stoppedByUser() ? 1 : 0;
+}
+
+} // namespace
+
+int runDetail(const CliArguments &args, QTextStream &out, QTextStream &err)
+{
+    return runLedger(LedgerKind::Detail, args, out, err);
+}
+
+int runMonthly(const CliArguments &args, QTextStream &out, QTextStream &err)
+{
+    return runLedger(LedgerKind::Monthly, args, out, err);
+}
+
+} // namespace qxmxz::cli

@@ -1,0 +1,51 @@
+#include "RunProgress.h"
+
+#include <unistd.h>
+
+#include "TableOutput.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/HintState.h"
+
+namespace qxmxz::cli {
+
+RunProgress::RunProgress(HintState &hint, GridModel &grid, QTextStream &err) : m_err(err)
+{
+    m_terminal = isatty(STDERR_FILENO) == 1;
+    m_clock.start();
+    m_gridConnection = QObject::connect(&grid, &GridModel::rowsInserted, &grid, [this] {
+        if (m_firstPage < 0)
+            m_firstPage = m_clock.elapsed();
+    });
+    if (m_terminal)
+        m_hintConnection = QObject::connect(&hint, &HintState::refreshed, &hint, [this](const QString &text) {
+            const qint64 now = m_clock.elapsed();
+            if (now - m_lastPrint < 100)
+                return;
+            m_lastPrint = now;
+            QString line = text.left(70);
+            line += QString(std::max(0, 72 - displayWidth(line)), u' ');
+            m_err << '\r' << line;
+            m_err.flush();
+            m_printed = true;
+        });
+}
+
+RunProgress::~RunProgress()
+{
+    QObject::disconnect(m_gridConnection);
+    QObject::disconnect(m_hintConnection);
+    finish();
+}
+
+void RunProgress::finish()
+{
+    if (m_end < 0)
+        m_end = m_clock.elapsed();
+    if (m_printed) {
+        m_err << '\r' << QString(72, u' ') << '\r';
+        m_err.flush();
+        m_printed = false;
+    }
+}
+
+} // namespace qxmxz::cli

@@ -1,0 +1,80 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "qxmxz/MakeDemoCommand.h"
+#include "platform/sql/Connection.h"
+#include "support/TestDatabases.h"
+
+using namespace qxmxz;
+
+namespace {
+
+struct CommandRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+CommandRun makeDemo(const QStringList &arguments)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int code = cli::runMakeDemo(arguments, outStream, errStream);
+    return {code, out, err};
+}
+
+int voucherLines(const QString &url)
+{
+    auto db = Connection::open(url);
+    RecordSet rs = db->query(QStringLiteral("select count(*) from GL_accvouch"));
+    return rs.field(0).toInt();
+}
+
+TEST(MakeDemo, makesTheDemoCompanyInANewSqliteFile)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("demo.db"));
+    const CommandRun run = makeDemo({path});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(path)) << run.out.toStdString();
+    EXPECT_GT(voucherLines(QStringLiteral("sqlite:") + path), 1000);
+
+    const CommandRun again = makeDemo({QStringLiteral("sqlite:") + path});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(again.err.contains(QLatin1String("exists already"))) << again.err.toStdString();
+}
+
+TEST(MakeDemo, makesAGeneratedCompanyOfTheLinesAsked)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("big.db"));
+    const CommandRun run = makeDemo({path, QStringLiteral("--lines"), QStringLiteral("1234"), QStringLiteral("--seed"), QStringLiteral("5")});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(voucherLines(QStringLiteral("sqlite:") + path), 1234);
+}
+
+TEST(MakeDemo, makesACompanyOnPostgres)
+{
+    const QString url = test::unusedDatabaseUrl(Backend::Postgres);
+    const CommandRun run = makeDemo({url, QStringLiteral("--lines"), QStringLiteral("500")});
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(voucherLines(url), 500);
+}
+
+TEST(MakeDemo, refusesAWrongCommandLine)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("x.db"));
+    for (const QStringList &arguments :
+         {QStringList{}, QStringList{path, QStringLiteral("--lines")}, QStringList{path, QStringLiteral("--lines"), QStringLiteral("many")},
+          QStringList{path, QStringLiteral("--lines"), QStringLiteral("1")}, QStringList{path, QStringLiteral("--seed"), QStringLiteral("3")},
+          QStringList{path, QStringLiteral("--colour")}, QStringList{path, path}}) {
+        const CommandRun run = makeDemo(arguments);
+        EXPECT_EQ(run.code, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String("Usage"))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace
