@@ -400,6 +400,9 @@ void generateCompany(Connection &connection, const CompanyOptions &options)
         throw Failure(QStringLiteral("Cannot generate the company"), failure.describe());
     }
     rebuildAccountSums(connection, options.year);
+    // Statistics of the loaded tables, so that the planner picks the partial
+    // index of unposted lines and the code index of the ledgers.
+    connection.execute(QStringLiteral("ANALYZE"));
 }
 
 } // namespace qxmxz::db

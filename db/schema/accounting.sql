@@ -93,6 +93,8 @@ CREATE TABLE GL_accvouch (
 );
 CREATE INDEX code_period ON GL_accvouch (iyear, ccode, iperiod, dbill_date, isignseq, ino_id, inid);
 CREATE INDEX voucher ON GL_accvouch (iyear, iperiod, isignseq, ino_id);
+-- The lines not yet posted: few, and read on their own by the general ledger.
+CREATE INDEX unposted ON GL_accvouch (iyear, ccode, iperiod) WHERE cbook IS NULL;
 
 -- Account period sums, one row per account and period 1 to 12. Balances are
 -- magnitudes beside their direction word ('借' debit, '贷' credit, '平'
