@@ -1,14 +1,11 @@
 // The general ledger on the command line.
-#include "CliSession.h"
-#include "CommandRights.h"
+#include "LedgerRequest.h"
 #include "CommandOutput.h"
 #include "Commands.h"
 #include "GeneralLedgerTable.h"
 #include "LedgerOptions.h"
 #include "RunProgress.h"
 #include "general_ledger/basGrwl.h"
-#include "platform/Failure.h"
-#include "platform/outside/ResourceTexts.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HintState.h"
 
@@ -16,17 +13,12 @@ namespace qxmxz::cli {
 
 int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
 {
-    const auto session = CliSession::open(args, err);
-    GlPublic &pub = session->pub();
-    if (!mayRunCommand(pub, LedgerCommand::General))
+    std::optional<LedgerRequest> ledger = openLedgerRequest(args, err, LedgerCommand::General);
+    if (!ledger)
         return 1;
-    const LedgerOptions options = readLedgerOptions(args, pub);
-    if (args.positional.isEmpty())
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.missingargument"), {QStringLiteral("ACCOUNT")},
-                               QStringLiteral("An account is needed"));
-    const QString account = requireAccount(pub, args.positional.value(0));
-    if (!mayReadAccounts(pub, LedgerCommand::General, account))
-        return 1;
+    GlPublic &pub = ledger->pub();
+    const LedgerOptions &options = ledger->options;
+    const QString &account = ledger->account;
     const TableFormat format = CommandOutput::tableFormat(args);
     CommandOutput output(args, out);
 
@@ -49,12 +41,7 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
 
     writeTable(generalLedgerTable(grid, format == TableFormat::Json), format, output.device());
     output.commit();
-    if (args.has(QStringLiteral("timings")))
-        err << pub.texts().text(QStringLiteral("QXMXZ.cli.timings"),
-                                {QString::number(progress.msToFirstPage()), QString::number(progress.msToEnd()),
-                                 QString::number(rows)})
-            << Qt::endl;
-    return 0;
+    return finishLedgerRun(*ledger, args, err, progress, rows, false);
 }
 
 } // namespace qxmxz::cli

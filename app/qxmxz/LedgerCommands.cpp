@@ -1,23 +1,21 @@
 // The detail ledger and the month-by-month ledger on the command line.
 #include <csignal>
 
-#include "CliSession.h"
-#include "CommandRights.h"
+#include "LedgerRequest.h"
 #include "CommandOutput.h"
 #include "Commands.h"
 #include "LedgerOptions.h"
 #include "LedgerTable.h"
 #include "RunProgress.h"
 #include "engine/LedgerHost.h"
-#include "engine/WorkingTables.h"
 #include "engine/kmmx.h"
 #include "platform/Failure.h"
-#include "platform/outside/ResourceTexts.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HeaderModel.h"
 #include "platform/ui/HintState.h"
 #include "platform/ui/StopButtonState.h"
 #include "presentation/LedgerGridLayout.h"
+#include "services/DisplayTableColumns.h"
 
 namespace qxmxz::cli {
 
@@ -34,21 +32,15 @@ enum class LedgerKind { Detail, Monthly };
 
 int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QTextStream &err)
 {
-    const auto session = CliSession::open(args, err);
-    GlPublic &pub = session->pub();
-    const LedgerCommand command = kind == LedgerKind::Monthly ? LedgerCommand::Monthly : LedgerCommand::Detail;
-    if (!mayRunCommand(pub, command))
+    std::optional<LedgerRequest> request = openLedgerRequest(
+        args, err, kind == LedgerKind::Monthly ? LedgerCommand::Monthly : LedgerCommand::Detail,
+        kind == LedgerKind::Monthly);
+    if (!request)
         return 1;
-    const LedgerOptions options = readLedgerOptions(args, pub);
-    if (args.positional.isEmpty())
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.missingargument"), {QStringLiteral("ACCOUNT")},
-                               QStringLiteral("An account is needed"));
-    const QString account = requireAccount(pub, args.positional.value(0));
-    const QString endAccount = kind == LedgerKind::Monthly && args.positional.size() > 1
-                                   ? requireAccount(pub, args.positional.value(1))
-                                   : QString();
-    if (!mayReadAccounts(pub, command, account, endAccount))
-        return 1;
+    GlPublic &pub = request->pub();
+    const LedgerOptions &options = request->options;
+    const QString &account = request->account;
+    const QString &endAccount = request->endAccount;
     const bool byPeriod = args.value(QStringLiteral("by"), QStringLiteral("code")) == u"period" || args.has(QStringLiteral("by-period"));
     if (args.has(QStringLiteral("by")) && !QStringList{QStringLiteral("code"), QStringLiteral("period")}.contains(args.value(QStringLiteral("by"))))
         throw Failure::withKey(QStringLiteral("QXMXZ.cli.badvalue"), {QStringLiteral("--by"), args.value(QStringLiteral("by"))},
@@ -110,17 +102,9 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
         return 1;
 
     const bool json = format == TableFormat::Json;
-    writeTable(ledgerTable(grid, header, WorkingTables::mxfirstColumns(), json), format, output.device());
+    writeTable(ledgerTable(grid, header, displayTableColumns(), json), format, output.device());
     output.commit();
-    const ResourceTexts &texts = pub.texts();
-    if (engine.stoppedByUser())
-        err << texts.text(QStringLiteral("QXMXZ.cli.stopped")) << Qt::endl;
-    if (args.has(QStringLiteral("timings")))
-        err << texts.text(QStringLiteral("QXMXZ.cli.timings"),
-                          {QString::number(progress.msToFirstPage()), QString::number(progress.msToEnd()),
-                           QString::number(grid.Rows())})
-            << Qt::endl;
-    return engine.stoppedByUser() ? 1 : 0;
+    return finishLedgerRun(*request, args, err, progress, grid.Rows(), engine.stoppedByUser());
 }
 
 } // namespace

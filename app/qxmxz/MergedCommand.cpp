@@ -1,6 +1,5 @@
 // The merged detail ledger on the command line.
-#include "CliSession.h"
-#include "CommandRights.h"
+#include "LedgerRequest.h"
 #include "CommandOutput.h"
 #include "Commands.h"
 #include "HeadlessMergeWindow.h"
@@ -10,7 +9,6 @@
 #include "merge/MergeTable.h"
 #include "merge/clsMxzHb.h"
 #include "platform/Failure.h"
-#include "platform/outside/ResourceTexts.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HeaderModel.h"
 #include "platform/ui/HintState.h"
@@ -36,17 +34,12 @@ clsMxzHb::mxzHbType mergeModeOf(const CliArguments &args)
 
 int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
 {
-    const auto session = CliSession::open(args, err);
-    GlPublic &pub = session->pub();
-    if (!mayRunCommand(pub, LedgerCommand::Merged))
+    std::optional<LedgerRequest> request = openLedgerRequest(args, err, LedgerCommand::Merged);
+    if (!request)
         return 1;
-    const LedgerOptions options = readLedgerOptions(args, pub);
-    if (args.positional.isEmpty())
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.missingargument"), {QStringLiteral("ACCOUNT")},
-                               QStringLiteral("An account is needed"));
-    const QString account = requireAccount(pub, args.positional.value(0));
-    if (!mayReadAccounts(pub, LedgerCommand::Merged, account))
-        return 1;
+    GlPublic &pub = request->pub();
+    const LedgerOptions &options = request->options;
+    const QString &account = request->account;
     const clsMxzHb::mxzHbType mode = mergeModeOf(args);
     const TableFormat format = CommandOutput::tableFormat(args);
     CommandOutput output(args, out);
@@ -84,15 +77,7 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
 
     writeTable(ledgerTable(grid, header, MergeTable::columns(), format == TableFormat::Json), format, output.device());
     output.commit();
-    const ResourceTexts &texts = pub.texts();
-    if (hb.stoppedByUser())
-        err << texts.text(QStringLiteral("QXMXZ.cli.stopped")) << Qt::endl;
-    if (args.has(QStringLiteral("timings")))
-        err << texts.text(QStringLiteral("QXMXZ.cli.timings"),
-                          {QString::number(progress.msToFirstPage()), QString::number(progress.msToEnd()),
-                           QString::number(grid.Rows())})
-            << Qt::endl;
-    return hb.stoppedByUser() ? 1 : 0;
+    return finishLedgerRun(*request, args, err, progress, grid.Rows(), hb.stoppedByUser());
 }
 
 } // namespace qxmxz::cli

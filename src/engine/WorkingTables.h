@@ -14,9 +14,8 @@ class LocalDatabase;
 namespace WorkingTables {
 
 // mxfirst: the display rows of a ledger by code or by period, every value
-// already formatted. Grid column j shows field j.
+// already formatted (columns: displayTableColumns()). Grid column j shows field j.
 QString mxfirstDdl(const QString &name);
-const QStringList &mxfirstColumns();
 // Creates mxfirst under a fresh name in the local database; returns the name.
 QString createMxfirst(GlPublic &pub);
 

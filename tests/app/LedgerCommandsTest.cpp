@@ -5,32 +5,17 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "qxmxz/CommandLine.h"
+#include "CommandRun.h"
 #include "support/Printers.h"
-#include "support/TestDatabases.h"
 
 using namespace qxmxz;
+using test::CommandRun;
 
 namespace {
 
-struct CommandRun {
-    int code;
-    QString out;
-    QString err;
-};
-
 class LedgerCommands : public ::testing::TestWithParam<Backend> {
 protected:
-    CommandRun run(QStringList arguments)
-    {
-        arguments = QStringList{QStringLiteral("--db"), test::demoUrl(GetParam())} + arguments;
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int code = cli::runCommandLine(arguments, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
+    CommandRun run(const QStringList &arguments) { return test::runOnDemo(GetParam(), arguments); }
 };
 
 } // namespace

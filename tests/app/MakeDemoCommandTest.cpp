@@ -2,19 +2,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "qxmxz/MakeDemoCommand.h"
+#include "CommandRun.h"
 #include "platform/sql/Connection.h"
-#include "support/TestDatabases.h"
+#include "qxmxz/MakeDemoCommand.h"
 
 using namespace qxmxz;
+using test::CommandRun;
 
 namespace {
-
-struct CommandRun {
-    int code;
-    QString out;
-    QString err;
-};
 
 CommandRun makeDemo(const QStringList &arguments)
 {
@@ -26,12 +21,10 @@ CommandRun makeDemo(const QStringList &arguments)
 
 int voucherLines(const QString &url)
 {
-    auto db = Connection::open(url);
-    RecordSet rs = db->query(QStringLiteral("select count(*) from GL_accvouch"));
-    return rs.field(0).toInt();
+    return Connection::open(url)->query(QStringLiteral("select count(*) from GL_accvouch")).field(0).toInt();
 }
 
-TEST(MakeDemo, makesTheDemoCompanyInANewSqliteFile)
+TEST(MakeDemo, makesTheDemoCompanyOrAGeneratedOneInANewSqliteFile)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("demo.db"));
@@ -43,15 +36,11 @@ TEST(MakeDemo, makesTheDemoCompanyInANewSqliteFile)
     const CommandRun again = makeDemo({QStringLiteral("sqlite:") + path});
     EXPECT_EQ(again.code, 1);
     EXPECT_TRUE(again.err.contains(QLatin1String("exists already"))) << again.err.toStdString();
-}
 
-TEST(MakeDemo, makesAGeneratedCompanyOfTheLinesAsked)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("big.db"));
-    const CommandRun run = makeDemo({path, QStringLiteral("--lines"), QStringLiteral("1234"), QStringLiteral("--seed"), QStringLiteral("5")});
-    EXPECT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_EQ(voucherLines(QStringLiteral("sqlite:") + path), 1234);
+    const QString big = folder.filePath(QStringLiteral("big.db"));
+    const CommandRun generated = makeDemo({big, QStringLiteral("--lines"), QStringLiteral("1234"), QStringLiteral("--seed"), QStringLiteral("5")});
+    EXPECT_EQ(generated.code, 0) << generated.err.toStdString();
+    EXPECT_EQ(voucherLines(QStringLiteral("sqlite:") + big), 1234);
 }
 
 TEST(MakeDemo, makesACompanyOnPostgres)

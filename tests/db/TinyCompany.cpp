@@ -17,21 +17,17 @@ Currency yuan(double value)
     return Currency::fromDouble(value);
 }
 
-VoucherLine dr(const char *code, double amount)
+VoucherLine line(const char *code, double debit, double credit)
 {
     VoucherLine l;
     l.code = QString::fromLatin1(code);
-    l.debit = yuan(amount);
+    l.debit = yuan(debit);
+    l.credit = yuan(credit);
     return l;
 }
 
-VoucherLine cr(const char *code, double amount)
-{
-    VoucherLine l;
-    l.code = QString::fromLatin1(code);
-    l.credit = yuan(amount);
-    return l;
-}
+VoucherLine dr(const char *code, double amount) { return line(code, amount, 0); }
+VoucherLine cr(const char *code, double amount) { return line(code, 0, amount); }
 
 Voucher voucher(int month, int day, const char *sign, const char *digest, QList<VoucherLine> lines, bool posted = true)
 {

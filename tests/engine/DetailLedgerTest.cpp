@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QHash>
+#include <QSet>
 
 #include "EngineRig.h"
 #include "support/Printers.h"
@@ -99,6 +100,8 @@ Currency closingFromAccountSums(Connection &db, const QString &code, int period)
 TEST_P(DetailLedger, EveryLineCarriesTheRunningBalanceAndTheYearCloseAgreesWithTheBooks)
 {
     auto r = rig();
+    // 1122 holds 112203, whose balance turns from debit to credit during the year.
+    QSet<QString> directionsOf112203;
     for (const char *code : {"100201", "1122", "2221", "1602"}) {
         r->grid.setRows(0);
         r->engine.sKmCode = QString::fromLatin1(code);
@@ -107,42 +110,14 @@ TEST_P(DetailLedger, EveryLineCarriesTheRunningBalanceAndTheYearCloseAgreesWithT
         const QHash<QString, Currency> closing = checkArithmetic(*r);
         for (auto it = closing.begin(); it != closing.end(); ++it)
             EXPECT_EQ(it.value(), closingFromAccountSums(r->pub().database(), it.key(), 12)) << it.key().toStdString();
-    }
-}
-
-TEST_P(DetailLedger, ABalanceCrossingZeroChangesItsDirectionAndShowsItsMagnitude)
-{
-    auto r = rig();
-    r->engine.sKmCode = QStringLiteral("100201");
-    ASSERT_TRUE(r->engine.mxbyCode());
-    const QString debit = r->pub().directionText(QStringLiteral("借"));
-    const QString credit = r->pub().directionText(QStringLiteral("贷"));
-    bool sawDebit = false;
-    for (int row = 0; row < r->rows(); ++row) {
-        const QString direction = r->cell(row, Direction);
-        EXPECT_FALSE(r->cell(row, Balance).startsWith(u'-')) << "row " << row;
-        sawDebit = sawDebit || direction == debit;
-    }
-    EXPECT_TRUE(sawDebit);
-    // Somewhere in the demo a balance turns to the credit side: find an account whose ledger shows both.
-    bool crossed = false;
-    for (const AccountRecord &a : r->pub().chart().accounts()) {
-        if (!a.isEnd || crossed)
-            continue;
-        r->grid.setRows(0);
-        r->engine.sKmCode = a.code;
-        ASSERT_TRUE(r->engine.mxbyCode());
-        bool d = false, c = false;
         for (int row = 0; row < r->rows(); ++row) {
-            d = d || r->cell(row, Direction) == debit;
-            c = c || r->cell(row, Direction) == credit;
-        }
-        if (d && c) {
-            crossed = true;
-            checkArithmetic(*r);
+            EXPECT_FALSE(r->cell(row, Balance).startsWith(u'-')) << "a balance shows its magnitude, row " << row;
+            if (r->cell(row, Code) == QStringLiteral("112203"))
+                directionsOf112203 << r->cell(row, Direction);
         }
     }
-    EXPECT_TRUE(crossed) << "the demo company should hold an account whose balance changes sides";
+    EXPECT_TRUE(directionsOf112203.contains(r->pub().directionText(QStringLiteral("借"))));
+    EXPECT_TRUE(directionsOf112203.contains(r->pub().directionText(QStringLiteral("贷"))));
 }
 
 TEST_P(DetailLedger, ForeignCurrencyAndQuantityColumnsRunLikeTheAmounts)

@@ -11,27 +11,26 @@ namespace qxmxz::test {
 
 namespace {
 
-std::unique_ptr<LoginObject> loginObject(std::shared_ptr<Connection> connection, const QString &user,
-                                         const QString &language)
+std::unique_ptr<LoginObject> loginObject(std::shared_ptr<Connection> connection, const QString &user)
 {
     LoginRequest request;
     request.userId = user;
-    request.language = language;
+    request.language = QStringLiteral("zh-CN");
     return std::make_unique<LoginObject>(Login::logIn(std::move(connection), request));
 }
 
 } // namespace
 
-std::unique_ptr<LoginObject> demoLoginObject(Backend backend, const QString &user, const QString &language)
+std::unique_ptr<LoginObject> demoLoginObject(Backend backend, const QString &user)
 {
-    return loginObject(std::shared_ptr<Connection>(openDemo(backend)), user, language);
+    return loginObject(std::shared_ptr<Connection>(openDemo(backend)), user);
 }
 
 std::unique_ptr<LoginObject> scratchLoginObject(Backend backend, const QString &user)
 {
     std::shared_ptr<Connection> connection(createScratchDatabase(backend));
     db::loadDemoCompany(*connection);
-    return loginObject(std::move(connection), user, QStringLiteral("zh-CN"));
+    return loginObject(std::move(connection), user);
 }
 
 void resetComponent()

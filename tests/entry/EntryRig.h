@@ -22,8 +22,7 @@ public:
 };
 
 // A login object of a demo user, as a host makes one.
-std::unique_ptr<LoginObject> demoLoginObject(Backend backend, const QString &user,
-                                             const QString &language = QStringLiteral("zh-CN"));
+std::unique_ptr<LoginObject> demoLoginObject(Backend backend, const QString &user);
 // The same on a fresh copy of the demo company the test may change.
 std::unique_ptr<LoginObject> scratchLoginObject(Backend backend, const QString &user);
 

@@ -1,6 +1,6 @@
 // The login context every clsMxz instance shares: login object,
-// general-ledger object, year, colours, settings key path and column widths;
-// isModal and Business stay with the instance.
+// general-ledger object, year, settings key path and column widths; isModal
+// and Business stay with the instance.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,7 @@
 #include "entry/clsMxz.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/outside/Login.h"
-#include "platform/outside/QtStringPrinting.h"
-#include "platform/ui/GridColor.h"
+#include "support/Printers.h"
 
 namespace qxmxz {
 namespace {
@@ -22,33 +21,40 @@ protected:
     void TearDown() override { test::resetComponent(); }
 };
 
-TEST_F(LoginContextTest, TheYearIsZeroUntilALoginOrALetGivesOne)
+TEST_F(LoginContextTest, TwoInstancesShareTheLoginTheGeneralLedgerObjectAndTheYearButNotTheirOwnMembers)
 {
-    clsMxz mxz;
-    EXPECT_EQ(mxz.iYear(), 0);
-    auto login = test::demoLoginObject(Backend::Sqlite, QStringLiteral("demo"));
-    mxz.setObjLogin(login.get());
-    EXPECT_EQ(mxz.iYear(), 2026) << "the login's year";
-    mxz.setIYear(2025);
-    EXPECT_EQ(mxz.iYear(), 2025);
-    mxz.setIYear(0);
-    EXPECT_EQ(mxz.iYear(), 2026) << "0 returns to the login's year";
-}
-
-TEST_F(LoginContextTest, ObjLoginOnAFreshComponentMakesOneGeneralLedgerObjectAndHandsItTheLogin)
-{
-    EXPECT_EQ(LoginContext::existingPublicObject(), nullptr);
-    clsMxz mxz;
+    clsMxz first, second;
     GlPublicObject *made = LoginContext::existingPublicObject();
-    ASSERT_NE(made, nullptr) << "class initialisation makes it";
+    ASSERT_NE(made, nullptr) << "class initialisation makes the general-ledger object";
+    EXPECT_EQ(first.iYear(), 0);
     auto login = test::demoLoginObject(Backend::Sqlite, QStringLiteral("demo"));
-    mxz.setObjLogin(login.get());
-    EXPECT_EQ(mxz.ObjLogin(), login.get());
-    EXPECT_EQ(mxz.MyZwPub(), made);
-    EXPECT_EQ(mxz.MyZwPub(), made);
+    first.setObjLogin(login.get());
+    EXPECT_EQ(second.ObjLogin(), login.get());
+    EXPECT_EQ(second.MyZwPub(), made);
     EXPECT_EQ(made->oLogin(), login.get());
     EXPECT_EQ(made->pub().login(), login->login());
-    EXPECT_EQ(made->pub().year(), 2026);
+    EXPECT_EQ(second.iYear(), 2026) << "the login's year";
+    EXPECT_EQ(LoginContext::settingsKeyPath(), made->pub().settingsKeyPath());
+    // Demo options: a summary of 20 characters, amounts of 14.
+    EXPECT_EQ(LoginContext::columnWidths().summary, 3600);
+    EXPECT_EQ(LoginContext::columnWidths().amount, 1260);
+
+    first.setIYear(2024);
+    EXPECT_EQ(second.iYear(), 2024);
+    second.setIYear(0);
+    EXPECT_EQ(first.iYear(), 2026) << "0 returns to the login's year";
+
+    QObject business;
+    first.setIsModal(true);
+    first.setBusiness(&business);
+    EXPECT_FALSE(second.isModal());
+    EXPECT_EQ(second.business(), nullptr);
+    EXPECT_EQ(first.business(), &business);
+
+    LoginContext::release();
+    EXPECT_EQ(first.ObjLogin(), nullptr);
+    EXPECT_EQ(LoginContext::existingPublicObject(), nullptr);
+    EXPECT_FALSE(first.MyZwPub()->pub().hasLogin()) << "a new object, without the old login";
 }
 
 TEST_F(LoginContextTest, AHostsGeneralLedgerObjectSetFirstReceivesTheLogin)
@@ -60,63 +66,6 @@ TEST_F(LoginContextTest, AHostsGeneralLedgerObjectSetFirstReceivesTheLogin)
     mxz.setObjLogin(login.get());
     EXPECT_EQ(mxz.MyZwPub(), &hosts);
     EXPECT_EQ(hosts.pub().login()->userId(), QStringLiteral("wang"));
-}
-
-TEST_F(LoginContextTest, TwoInstancesShareTheContextButNotTheirOwnMembers)
-{
-    clsMxz first, second;
-    auto login = test::demoLoginObject(Backend::Sqlite, QStringLiteral("demo"));
-    first.setObjLogin(login.get());
-    first.setIYear(2024);
-    EXPECT_EQ(second.ObjLogin(), login.get());
-    EXPECT_EQ(second.MyZwPub(), first.MyZwPub());
-    EXPECT_EQ(second.iYear(), 2024);
-
-    QObject business;
-    first.setIsModal(true);
-    first.setBusiness(&business);
-    EXPECT_FALSE(second.isModal());
-    EXPECT_EQ(second.business(), nullptr);
-    EXPECT_TRUE(first.isModal());
-    EXPECT_EQ(first.business(), &business);
-}
-
-TEST_F(LoginContextTest, InitialisationSetsTheColoursAndReadsTheSettingsKeyPath)
-{
-    LoginContext::setSettingsKeyPath(QString());
-    clsMxz mxz;
-    EXPECT_EQ(LoginContext::gridColours(),
-              (LoginContext::GridColours{0xFFFFFF, rgbValue(205, 208, 215), rgbValue(247, 237, 236),
-                                         rgbValue(238, 238, 214)}));
-    EXPECT_EQ(LoginContext::settingsKeyPath(), mxz.MyZwPub()->pub().settingsKeyPath());
-    EXPECT_FALSE(LoginContext::settingsKeyPath().isEmpty());
-}
-
-TEST_F(LoginContextTest, ReadingTheGeneralLedgerObjectRecomputesTheColumnWidths)
-{
-    clsMxz mxz;
-    auto login = test::demoLoginObject(Backend::Sqlite, QStringLiteral("demo"));
-    mxz.setObjLogin(login.get());
-    mxz.MyZwPub();
-    const StandardColumnWidths widths = LoginContext::columnWidths();
-    // Demo options: summary 20, amount 14, quantity 10, price 10, foreign 12, rate 8 characters.
-    EXPECT_EQ(widths.summary, 3600);
-    EXPECT_EQ(widths.amount, 1260);
-    EXPECT_EQ(widths.quantity, 900);
-    EXPECT_EQ(widths.price, 900);
-    EXPECT_EQ(widths.foreign, 1080);
-    EXPECT_EQ(widths.rate, 720);
-}
-
-TEST_F(LoginContextTest, ReleasingLetsGoOfTheLoginAndTheGeneralLedgerObject)
-{
-    clsMxz mxz;
-    auto login = test::demoLoginObject(Backend::Sqlite, QStringLiteral("demo"));
-    mxz.setObjLogin(login.get());
-    LoginContext::release();
-    EXPECT_EQ(mxz.ObjLogin(), nullptr);
-    EXPECT_EQ(LoginContext::existingPublicObject(), nullptr);
-    EXPECT_FALSE(mxz.MyZwPub()->pub().hasLogin()) << "a new object, without the old login";
 }
 
 } // namespace

@@ -45,20 +45,11 @@ QList<GeneralLedgerRow> GeneralLedgerRig::rows() const
     return list;
 }
 
-QList<GeneralLedgerRow> GeneralLedgerRig::monthRows() const
+QList<GeneralLedgerRow> GeneralLedgerRig::rowsTitled(QString (GlPublic::*title)(int) const) const
 {
     QList<GeneralLedgerRow> list;
     for (const GeneralLedgerRow &r : rows())
-        if (r.period > 0 && r.summary == session->pub.monthTotalText(r.period))
-            list << r;
-    return list;
-}
-
-QList<GeneralLedgerRow> GeneralLedgerRig::yearToDateRows() const
-{
-    QList<GeneralLedgerRow> list;
-    for (const GeneralLedgerRow &r : rows())
-        if (r.period > 0 && r.summary == session->pub.yearToDateText(r.period))
+        if (r.period > 0 && r.summary == (session->pub.*title)(r.period))
             list << r;
     return list;
 }

@@ -36,8 +36,9 @@ struct GeneralLedgerRig {
     int fill(const QString &code, int style = 0, bool includeUnposted = false, int first = 1, int last = 0);
     QList<GeneralLedgerRow> rows() const;
     // The rows whose summary is the month total / the year to date, by period.
-    QList<GeneralLedgerRow> monthRows() const;
-    QList<GeneralLedgerRow> yearToDateRows() const;
+    QList<GeneralLedgerRow> monthRows() const { return rowsTitled(&GlPublic::monthTotalText); }
+    QList<GeneralLedgerRow> yearToDateRows() const { return rowsTitled(&GlPublic::yearToDateText); }
+    QList<GeneralLedgerRow> rowsTitled(QString (GlPublic::*title)(int) const) const;
 };
 
 } // namespace qxmxz::test

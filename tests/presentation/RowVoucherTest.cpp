@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/outside/GlPublic.h"
-#include "platform/outside/QtStringPrinting.h"
+#include "support/Printers.h"
 #include "platform/ui/GridModel.h"
 #include "services/AccountingYear.h"
 #include "support/TestDatabases.h"
@@ -43,32 +43,6 @@ protected:
     GridModel grid;
 };
 
-TEST_F(RowVoucherTest, AFourDigitNumberAfterADash)
-{
-    const auto voucher = rowVoucher(s->pub, grid, caption("00133"), 2026);
-    ASSERT_TRUE(voucher.has_value());
-    EXPECT_EQ(voucher->rightCode, QStringLiteral("GL0305"));
-    EXPECT_EQ(voucher->period, 3);
-    EXPECT_EQ(voucher->voucherType, QStringLiteral("转"));
-    EXPECT_EQ(voucher->voucherNumber, 12);
-    EXPECT_EQ(voucher->posted, 1);
-    EXPECT_EQ(voucher->year, 2026);
-    EXPECT_EQ(voucher->systemCode, QStringLiteral("GL"));
-    EXPECT_EQ(voucher->country, QStringLiteral("CN"));
-}
-
-TEST_F(RowVoucherTest, FiveDigitsOtherwiseAndAStarMeansNotPosted)
-{
-    grid.setRow(2);
-    const auto voucher = rowVoucher(s->pub, grid, caption("00134"), 2026);
-    ASSERT_TRUE(voucher.has_value());
-    EXPECT_EQ(voucher->rightCode, QStringLiteral("GL0312"));
-    EXPECT_EQ(voucher->period, 11);
-    EXPECT_EQ(voucher->voucherType, QStringLiteral("付"));
-    EXPECT_EQ(voucher->voucherNumber, 12345);
-    EXPECT_EQ(voucher->posted, 0);
-}
-
 TEST_F(RowVoucherTest, EachCaptionHasItsRightAndReferenceColumn)
 {
     const QList<std::tuple<const char *, const char *, const char *, int>> captions{
@@ -80,17 +54,20 @@ TEST_F(RowVoucherTest, EachCaptionHasItsRightAndReferenceColumn)
         EXPECT_EQ(voucher->rightCode, QString::fromLatin1(right));
         EXPECT_EQ(voucher->voucherType, QString::fromUtf8(type)) << item;
         EXPECT_EQ(voucher->voucherNumber, number) << item;
+        EXPECT_EQ(voucher->period, 3) << item;
+        EXPECT_EQ(voucher->posted, 1) << item;
     }
 }
 
-TEST_F(RowVoucherTest, NothingForTheHeaderRowABlankRowKeyOrAnotherWindow)
+TEST_F(RowVoucherTest, FiveDigitsWithoutAFourDigitNumberAndAStarMeansNotPosted)
 {
-    EXPECT_FALSE(rowVoucher(s->pub, grid, QStringLiteral("总账"), 2026).has_value());
-    grid.setRow(0);
-    EXPECT_FALSE(rowVoucher(s->pub, grid, caption("00133"), 2026).has_value());
-    grid.setRow(1);
-    grid.setTextMatrix(1, 0, QStringLiteral("   "));
-    EXPECT_FALSE(rowVoucher(s->pub, grid, caption("00133"), 2026).has_value());
+    grid.setRow(2);
+    const auto voucher = rowVoucher(s->pub, grid, caption("00134"), 2026);
+    ASSERT_TRUE(voucher.has_value());
+    EXPECT_EQ(voucher->period, 11);
+    EXPECT_EQ(voucher->voucherType, QStringLiteral("付"));
+    EXPECT_EQ(voucher->voucherNumber, 12345);
+    EXPECT_EQ(voucher->posted, 0);
 }
 
 TEST_F(RowVoucherTest, ShowRowVoucherHandsTheViewerThePublicObjectTheLoginAndTheVoucher)
@@ -109,7 +86,12 @@ TEST_F(RowVoucherTest, ShowRowVoucherHandsTheViewerThePublicObjectTheLoginAndThe
     EXPECT_EQ(viewer.shown().back().year, 2025) << "the component's fiscal year";
     setAccountingYear(0);
 
+    // Nothing for another window, the header row or a blank row key.
+    EXPECT_FALSE(ShowRowVoucher(s->pub, grid, QStringLiteral("总账"), viewer));
     grid.setRow(0);
+    EXPECT_FALSE(ShowRowVoucher(s->pub, grid, caption("00133"), viewer));
+    grid.setRow(1);
+    grid.setTextMatrix(1, 0, QStringLiteral("   "));
     EXPECT_FALSE(ShowRowVoucher(s->pub, grid, caption("00133"), viewer));
     EXPECT_EQ(viewer.shown().size(), 2);
 }

@@ -30,40 +30,25 @@ protected:
         ASSERT_EQ(s->pub.options().newReport, newReport);
         ASSERT_EQ(s->pub.options().newReportDefault, newReportDefault);
     }
-    static void setSetting(const QString &value)
-    {
-        UserSettings::write(QStringLiteral("GLOption"), QStringLiteral("IsUseNewReport"), value);
-    }
 
     test::ScratchSettings settings;
     std::unique_ptr<test::TestSession> s;
 };
 
-TEST_P(NewReportOption, TheFirstOptionDecidesAlone)
+TEST_P(NewReportOption, TheFirstOptionDecidesAloneElseTheSecondUnlessTheSettingIsZero)
 {
-    setOptions(true, false);
-    EXPECT_TRUE(IsUseNewReport(s->pub));
-    setSetting(QStringLiteral("0"));
-    EXPECT_TRUE(IsUseNewReport(s->pub));
-}
-
-TEST_P(NewReportOption, WithoutASettingTheSecondOptionDecides)
-{
-    setOptions(false, true);
-    EXPECT_TRUE(IsUseNewReport(s->pub));
-    setOptions(false, false);
-    EXPECT_FALSE(IsUseNewReport(s->pub));
-}
-
-TEST_P(NewReportOption, TheSettingZeroTurnsTheSecondOptionOff)
-{
-    setOptions(false, true);
-    setSetting(QStringLiteral("0"));
-    EXPECT_FALSE(IsUseNewReport(s->pub));
-    setSetting(QStringLiteral("1"));
-    EXPECT_TRUE(IsUseNewReport(s->pub));
-    setOptions(false, false);
-    EXPECT_FALSE(IsUseNewReport(s->pub)) << "a setting other than 0 never turns the report on by itself";
+    // NewReport, NewReportDefault, the user's setting (not yet written when empty), the answer.
+    const std::tuple<bool, bool, const char *, bool> cases[] = {
+        {true, false, "", true},   {false, true, "", true},   {false, false, "", false}, {true, false, "0", true},
+        {false, true, "0", false}, {false, true, "1", true},
+        {false, false, "1", false}, // a setting other than 0 never turns the report on by itself
+    };
+    for (const auto &[newReport, newReportDefault, setting, answer] : cases) {
+        setOptions(newReport, newReportDefault);
+        if (*setting)
+            UserSettings::write(QStringLiteral("GLOption"), QStringLiteral("IsUseNewReport"), QString::fromLatin1(setting));
+        EXPECT_EQ(IsUseNewReport(s->pub), answer) << newReport << newReportDefault << " setting '" << setting << "'";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, NewReportOption, test::bothBackends(), test::backendTestName);

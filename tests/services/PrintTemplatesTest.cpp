@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/outside/GlPublic.h"
-#include "platform/outside/QtStringPrinting.h"
+#include "support/Printers.h"
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
 
@@ -17,35 +17,26 @@ class PrintTemplates : public ::testing::TestWithParam<Backend> {};
 
 TEST_P(PrintTemplates, PathsLieUnderTheLanguageFolder)
 {
-    auto s = test::openDemoSession(GetParam(), QStringLiteral("demo"), QStringLiteral("en-US"));
+    auto english = test::openDemoSession(GetParam(), QStringLiteral("demo"), QStringLiteral("en-US"));
     QStringList description;
-    ASSERT_TRUE(GetPrintTemplate(s->pub, QStringLiteral("GLMxzJe"), description));
+    ASSERT_TRUE(GetPrintTemplate(english->pub, QStringLiteral("GLMxzJe"), description));
     EXPECT_EQ(description, (QStringList{QStringLiteral("101"), QStringLiteral("GLRep\\en-US\\GLMxzJe.rep"),
                                         QStringLiteral("GLRep\\en-US\\GLMxzJe_tail.rep")}));
-    EXPECT_TRUE(s->messages.messages().isEmpty());
+    EXPECT_TRUE(english->messages.messages().isEmpty());
+
+    auto unset = test::openDemoSession(GetParam(), QStringLiteral("demo"), QString());
+    ASSERT_TRUE(GetPrintTemplate(unset->pub, QStringLiteral("GLMxzJe"), description));
+    EXPECT_EQ(description.value(1), QStringLiteral("GLRep\\zh-CN\\GLMxzJe.rep")) << "no language: the Chinese folder";
 }
 
-TEST_P(PrintTemplates, ALoginWithoutLanguageReadsTheChineseFolder)
-{
-    auto s = test::openDemoSession(GetParam(), QStringLiteral("demo"), QString());
-    QStringList description;
-    ASSERT_TRUE(GetPrintTemplate(s->pub, QStringLiteral("GLMxzJe"), description));
-    EXPECT_EQ(description.value(1), QStringLiteral("GLRep\\zh-CN\\GLMxzJe.rep"));
-}
-
-TEST_P(PrintTemplates, ANullTailGivesAnEmptyPath)
+TEST_P(PrintTemplates, ANullTailIsAnEmptyPathAndTitleOneTheDefaultTemplates)
 {
     auto s = test::openDemoSession(GetParam());
     QStringList description{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
     ASSERT_TRUE(GetPrintTemplate(s->pub, QStringLiteral("GLMxzSl"), description));
     EXPECT_EQ(description, (QStringList{QStringLiteral("102"), QStringLiteral("GLRep\\zh-CN\\GLMxzSl.rep"), QString(),
                                         QStringLiteral("d")}));
-}
-
-TEST_P(PrintTemplates, TitleNumberOneMeansTheDefaultTemplates)
-{
-    auto s = test::openDemoSession(GetParam());
-    QStringList description;
+    description.clear();
     ASSERT_TRUE(GetPrintTemplate(s->pub, QStringLiteral("GLXs"), description));
     EXPECT_EQ(description, (QStringList{QStringLiteral("1"), QStringLiteral("printdef"), QStringLiteral("printdef")}));
 }

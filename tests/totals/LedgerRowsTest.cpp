@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "MxfirstTable.h"
-#include "platform/outside/QtStringPrinting.h"
+#include "support/Printers.h"
 #include "totals/AccSumRec.h"
-#include "totals/AmountFormats.h"
 #include "totals/BalanceDirection.h"
-#include "totals/NumberPattern.h"
 
 namespace qxmxz {
 namespace {
@@ -54,49 +52,35 @@ protected:
     int saved = 0;
 };
 
-TEST_F(LedgerRowsTest, CreditBalanceShowsItsMagnitudeBesideTheCreditWord)
+TEST_F(LedgerRowsTest, BalanceRowsShowMagnitudesBesideTheirDirection)
 {
-    ASSERT_TRUE(WriteBalanceRow(pub, QStringLiteral("期初余额"), rs, balance("-100"), account, ZeroBalanceRow::Skip,
-                                counting()));
+    ASSERT_TRUE(WriteBalanceRow(pub, QStringLiteral("期初余额"), rs, balance("-100", -5, "-20"), account,
+                                ZeroBalanceRow::Skip, counting()));
+    // A foreign balance on the other side than the amount shows as negative.
+    WriteBalanceRow(pub, QStringLiteral("b"), rs, balance("-100", 5, "20"), account, ZeroBalanceRow::Skip, counting());
+    WriteBalanceRow(pub, QStringLiteral("c"), rs, balance("12345.6", 2, "1900"), account, ZeroBalanceRow::Skip, {});
+    // The unit price is that of the foreign amount in an account kept in a currency.
+    account.currencyName = QStringLiteral("美元");
+    WriteBalanceRow(pub, QStringLiteral("d"), rs, balance("100", 5, "20"), account, ZeroBalanceRow::Skip, {});
     const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 1);
+    ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows.at(0, "Smend"), QStringLiteral("100.00"));
     EXPECT_EQ(rows.at(0, "Scendd_c"), DirectionText(pub, QStringLiteral("贷")));
     EXPECT_EQ(rows.at(0, "Scendd_c"), QStringLiteral("贷"));
+    EXPECT_EQ(rows.at(0, "Sne_s"), QStringLiteral("5.00"));
+    EXPECT_EQ(rows.at(0, "Sme_f"), QStringLiteral("20.00"));
     EXPECT_EQ(rows.at(0, "cDigest"), QStringLiteral("期初余额"));
     EXPECT_EQ(rows.at(0, "ccode"), QStringLiteral("2202"));
     EXPECT_EQ(rows.at(0, "CodeName"), QStringLiteral("应付账款"));
     EXPECT_EQ(rows.at(0, "iBook"), QStringLiteral("1"));
-    EXPECT_EQ(saved, 1);
-}
-
-TEST_F(LedgerRowsTest, QuantityAndForeignBalanceTurnWithTheAmount)
-{
-    WriteBalanceRow(pub, QStringLiteral("a"), rs, balance("-100", -5, "-20"), account, ZeroBalanceRow::Skip, {});
-    // A foreign balance on the other side than the amount shows as negative.
-    WriteBalanceRow(pub, QStringLiteral("b"), rs, balance("-100", 5, "20"), account, ZeroBalanceRow::Skip, {});
-    WriteBalanceRow(pub, QStringLiteral("c"), rs, balance("12345.6", 2, "1900"), account, ZeroBalanceRow::Skip, {});
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows.at(0, "Sne_s"), QStringLiteral("5.00"));
-    EXPECT_EQ(rows.at(0, "Sme_f"), QStringLiteral("20.00"));
     EXPECT_EQ(rows.at(1, "Sne_s"), QStringLiteral("-5.00"));
     EXPECT_EQ(rows.at(1, "Sme_f"), QStringLiteral("-20.00"));
-    EXPECT_EQ(rows.at(1, "Smend"), QStringLiteral("100.00"));
+    EXPECT_EQ(rows.at(1, "aPrice"), QStringLiteral("20.00"));
     EXPECT_EQ(rows.at(2, "Smend"), QStringLiteral("12,345.60"));
     EXPECT_EQ(rows.at(2, "Sme_f"), QStringLiteral("1,900.00"));
     EXPECT_EQ(rows.at(2, "Scendd_c"), QStringLiteral("借"));
-}
-
-TEST_F(LedgerRowsTest, UnitPriceOfTheAmountOrOfTheForeignAmount)
-{
-    WriteBalanceRow(pub, QStringLiteral("home"), rs, balance("100", 5, "20"), account, ZeroBalanceRow::Skip, {});
-    account.currencyName = QStringLiteral("美元");
-    WriteBalanceRow(pub, QStringLiteral("foreign"), rs, balance("100", 5, "20"), account, ZeroBalanceRow::Skip, {});
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows.at(0, "aPrice"), QStringLiteral("20.00"));
-    EXPECT_EQ(rows.at(1, "aPrice"), QStringLiteral("4.00"));
+    EXPECT_EQ(rows.at(3, "aPrice"), QStringLiteral("4.00"));
+    EXPECT_EQ(saved, 2);
 }
 
 TEST_F(LedgerRowsTest, AllZeroRecordIsSkippedUnlessAsked)
@@ -168,19 +152,6 @@ TEST_F(LedgerRowsTest, EachModeBringsItsSummary)
     EXPECT_EQ(rows.at(2, "Yue"), QStringLiteral("04"));
     EXPECT_EQ(rows.at(2, "Ri"), QStringLiteral("15"));
     EXPECT_EQ(rows.at(3, "cDigest"), QStringLiteral("本年累计"));
-}
-
-TEST_F(LedgerRowsTest, AGivenRateIsShownWithTheCurrencyDecimals)
-{
-    account.currencyName = QStringLiteral("美元");
-    WriteTotalsRow(pub, 1, 0, {}, TotalsRowMode::Period, balance("650", 0, "100"), rs, QString(), account, 6.5);
-    WriteTotalsRow(pub, 1, 0, {}, TotalsRowMode::Period, balance("650", 0, "100"), rs, QString(), account);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows.at(0, "aFrat"), formatNumber(6.5, decimalPlacesPattern(pub.currency(account.currencyName).rateDecimals)));
-    EXPECT_FALSE(rows.at(0, "aFrat").isEmpty());
-    // This session knows no currencies: no rate can be calculated.
-    EXPECT_EQ(rows.at(1, "aFrat"), QString());
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "LedgerDatabase.h"
 #include "MxfirstTable.h"
 #include "platform/Failure.h"
-#include "platform/outside/QtStringPrinting.h"
+#include "support/Printers.h"
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
 #include "totals/BalanceDirection.h"
@@ -46,20 +46,6 @@ protected:
     std::unique_ptr<TestSession> session;
 };
 
-TEST_P(OpeningBalancesTest, CurrencyListFollowsTheTableOrder)
-{
-    EXPECT_EQ(LoadCurrencyNames(pub()),
-              (QStringList{QStringLiteral("人民币"), QStringLiteral("美元"), QStringLiteral("港币")}));
-    const QVector<AccSumRec> records = InitCurrencyTotals(pub());
-    ASSERT_EQ(records.size(), 4);
-    EXPECT_TRUE(records[0].cName.isEmpty());
-    EXPECT_EQ(records[2].cName, QStringLiteral("美元"));
-    for (const AccSumRec &r : records) {
-        EXPECT_TRUE(IsZeroTotals(r, true));
-        EXPECT_EQ(r.cDirection, QStringLiteral("平"));
-    }
-}
-
 TEST_P(OpeningBalancesTest, YearOpeningPerCurrencySumsIntoTheAccountTotal)
 {
     const QVector<AccSumRec> records = openingsOf(QStringLiteral("1002"), 1, false);
@@ -73,7 +59,6 @@ TEST_P(OpeningBalancesTest, YearOpeningPerCurrencySumsIntoTheAccountTotal)
     EXPECT_EQ(hkd.me, Currency::fromInteger(182000));
     EXPECT_EQ(hkd.me_f, Currency::fromInteger(200000));
     EXPECT_EQ(usd.cDirCode, QStringLiteral("Dr"));
-    EXPECT_EQ(usd.cDirection, DirectionText(pub(), QStringLiteral("借")));
 
     const AccSumRec &total = records[0];
     EXPECT_EQ(total.me, home.me + usd.me + hkd.me);
@@ -84,27 +69,15 @@ TEST_P(OpeningBalancesTest, YearOpeningPerCurrencySumsIntoTheAccountTotal)
 TEST_P(OpeningBalancesTest, LaterPeriodCarriesTheMovementsBeforeIt)
 {
     const QVector<AccSumRec> records = openingsOf(QStringLiteral("1002"), 5, false);
-    const AccSumRec &total = records[0];
-    const SumsBalance sums = beginBalanceFromSums(db(), pub().year(), QStringLiteral("1002"), 5);
-    EXPECT_EQ(total.me, sums.amount);
-
-    Currency md, mc, me, me_f, md_f, mc_f;
-    for (qsizetype i = 1; i < records.size(); ++i) {
-        md += records[i].md;
-        mc += records[i].mc;
-        md_f += records[i].md_f;
-        mc_f += records[i].mc_f;
-        me += records[i].me;
-        me_f += records[i].me_f;
+    EXPECT_EQ(records[0].me, beginBalanceFromSums(db(), pub().year(), QStringLiteral("1002"), 5).amount);
+    EXPECT_GT(records[0].md, Currency());
+    for (Currency AccSumRec::*field : {&AccSumRec::md, &AccSumRec::mc, &AccSumRec::me, &AccSumRec::md_f,
+                                       &AccSumRec::mc_f, &AccSumRec::me_f}) {
+        Currency sum;
+        for (qsizetype i = 1; i < records.size(); ++i)
+            sum += records[i].*field;
+        EXPECT_EQ(records[0].*field, sum);
     }
-    EXPECT_EQ(total.md, md);
-    EXPECT_EQ(total.mc, mc);
-    EXPECT_EQ(total.md_f, md_f);
-    EXPECT_EQ(total.mc_f, mc_f);
-    EXPECT_EQ(total.me, me);
-    EXPECT_EQ(total.me_f, me_f);
-    EXPECT_GT(total.md, Currency());
-
     // The foreign balance of each currency is that of its bank account.
     EXPECT_EQ(recordOf(records, QStringLiteral("美元")).me_f,
               beginBalanceFromSums(db(), pub().year(), QStringLiteral("100202"), 5).foreign);
@@ -112,42 +85,34 @@ TEST_P(OpeningBalancesTest, LaterPeriodCarriesTheMovementsBeforeIt)
               beginBalanceFromSums(db(), pub().year(), QStringLiteral("100203"), 5).foreign);
 }
 
-TEST_P(OpeningBalancesTest, CreditBalancesAndQuantities)
+TEST_P(OpeningBalancesTest, CreditBalancesQuantitiesAndUnpostedVouchers)
 {
     const QVector<AccSumRec> payable = openingsOf(QStringLiteral("2202"), 1, false);
     EXPECT_EQ(payable[0].me, beginBalanceFromSums(db(), pub().year(), QStringLiteral("2202"), 1).amount);
     EXPECT_LT(payable[0].me, Currency());
     EXPECT_EQ(payable[0].cDirection, DirectionText(pub(), QStringLiteral("贷")));
-    EXPECT_EQ(payable[0].cDirCode, QStringLiteral("Cr"));
 
     const QVector<AccSumRec> stock = openingsOf(QStringLiteral("1403"), 1, false);
-    EXPECT_DOUBLE_EQ(stock[0].ne_s, 80 + 5000 + 12000);
     EXPECT_DOUBLE_EQ(stock[0].ne_s, beginBalanceFromSums(db(), pub().year(), QStringLiteral("1403"), 1).quantity);
-}
+    EXPECT_GT(stock[0].ne_s, 0);
 
-TEST_P(OpeningBalancesTest, UnpostedVouchersCountWhenIncluded)
-{
     const QString code = QStringLiteral("6602");
     const Currency unposted = movementBefore(db(), pub().year(), code, 12, QStringLiteral("ibook <> 1"));
     ASSERT_NE(unposted, Currency()) << "the demo company keeps an unposted voucher in November";
     const QVector<AccSumRec> posted = openingsOf(code, 12, false);
-    const QVector<AccSumRec> all = openingsOf(code, 12, true);
     EXPECT_EQ(posted[0].me, beginBalanceFromSums(db(), pub().year(), code, 12).amount);
-    EXPECT_EQ(all[0].me, posted[0].me + unposted);
+    EXPECT_EQ(openingsOf(code, 12, true)[0].me, posted[0].me + unposted);
 }
 
-TEST_P(OpeningBalancesTest, AnAccountWithoutBalanceLeavesTheTotalBalanced)
+TEST_P(OpeningBalancesTest, AnAccountWithoutBalanceAndAnArrayWithoutTheTotal)
 {
     QVector<AccSumRec> records = InitCurrencyTotals(pub());
     records[0].cDirection = QStringLiteral("stale");
     LoadOpeningBalances(pub(), records, QStringLiteral("6051"), 1, false);
     EXPECT_TRUE(IsZeroTotals(records[0], true));
-    EXPECT_EQ(records[0].cDirection, DirectionText(pub(), QStringLiteral("平")));
     EXPECT_EQ(records[0].cDirCode, QStringLiteral("-"));
-}
+    EXPECT_EQ(records[0].cDirection, DirectionText(pub(), QStringLiteral("平")));
 
-TEST_P(OpeningBalancesTest, RefusesAnArrayWithoutTheAccountTotal)
-{
     QVector<AccSumRec> none;
     EXPECT_THROW(LoadOpeningBalances(pub(), none, QStringLiteral("1002"), 1, false), Failure);
 }
@@ -157,6 +122,11 @@ protected:
     void SetUp() override
     {
         OpeningBalancesTest::SetUp();
+        openTable();
+    }
+    void openTable()
+    {
+        rs.reset();
         table = createMxfirstTable(pub());
         rs = std::make_unique<DynasetRecordSet>(pub().localDatabase().openDynaset(table));
     }
@@ -175,24 +145,24 @@ protected:
     int saved = 0;
 };
 
-TEST_P(OpeningRowsTest, YearOpeningOfAParentAccountInTheAmountStyle)
+TEST_P(OpeningRowsTest, RowsPerForeignCurrencyOnlyInForeignCurrencyStyles)
 {
-    EXPECT_EQ(write(QStringLiteral("1002"), 1, 0), 1);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows.at(0, "cDigest"), pub().text(QStringLiteral("R7.GL.QXMXZ.yujmod.00811")));
-    EXPECT_EQ(rows.at(0, "ccode"), QStringLiteral("1002"));
-    EXPECT_EQ(rows.at(0, "CodeName"), QStringLiteral("银行存款"));
-    EXPECT_EQ(rows.at(0, "Smend"), QStringLiteral("2,884,000.00"));
-    EXPECT_EQ(rows.at(0, "Scendd_c"), DirectionText(pub(), QStringLiteral("借")));
-    EXPECT_EQ(saved, 1);
-    ASSERT_EQ(records.size(), 4);
-    EXPECT_EQ(records[0].me, Currency::fromInteger(2884000));
+    // Account, first period, book style (0 amount … 3 quantity and foreign), zero rows asked, rows written.
+    const std::tuple<const char *, int, int, bool, int> cases[] = {
+        {"1002", 1, 0, false, 1}, {"1002", 3, 2, false, 3}, {"1002", 3, 1, false, 1}, {"100201", 1, 3, false, 1},
+        {"100202", 1, 2, false, 2}, {"6051", 1, 2, false, 0}, {"6051", 1, 2, true, 1},
+    };
+    for (const auto &[code, period, style, writeZero, count] : cases) {
+        saved = 0;
+        EXPECT_EQ(write(QString::fromLatin1(code), period, style, writeZero), count) << code << " from " << period;
+        EXPECT_EQ(saved, count) << code << " from " << period;
+    }
+    EXPECT_EQ(written().rows.last().value(QStringLiteral("scendd_c")), DirectionText(pub(), QStringLiteral("平")));
 }
 
-TEST_P(OpeningRowsTest, LaterFirstPeriodAndOneRowPerForeignCurrency)
+TEST_P(OpeningRowsTest, LaterFirstPeriodWritesARowForEachForeignCurrency)
 {
-    EXPECT_EQ(write(QStringLiteral("1002"), 3, 2), 3);
+    write(QStringLiteral("1002"), 3, 2);
     const WrittenRows rows = written();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows.at(0, "cDigest"), pub().text(QStringLiteral("R7.GL.QXMXZ.yujmod.00812")));
@@ -202,24 +172,11 @@ TEST_P(OpeningRowsTest, LaterFirstPeriodAndOneRowPerForeignCurrency)
     EXPECT_NE(recordOf(records, QStringLiteral("人民币")).me, Currency());
     EXPECT_EQ(rows.at(1, "Sme_f"), FormatCy(recordOf(records, QStringLiteral("美元")).me_f, true));
     EXPECT_EQ(rows.at(1, "Smend"), FormatAmt(recordOf(records, QStringLiteral("美元")).me));
-    EXPECT_EQ(saved, 3);
-}
-
-TEST_P(OpeningRowsTest, CurrencyRowsOnlyInForeignCurrencyStyles)
-{
-    EXPECT_EQ(write(QStringLiteral("1002"), 3, 1), 1);
-    EXPECT_EQ(written().size(), 1);
-}
-
-TEST_P(OpeningRowsTest, AnEndAccountOfTheHomeCurrencyHasNoCurrencyRows)
-{
-    EXPECT_EQ(write(QStringLiteral("100201"), 1, 3), 1);
-    EXPECT_EQ(written().size(), 1);
 }
 
 TEST_P(OpeningRowsTest, AnAccountKeptInAForeignCurrencyShowsItsHoldingApart)
 {
-    EXPECT_EQ(write(QStringLiteral("100202"), 1, 2), 2);
+    write(QStringLiteral("100202"), 1, 2);
     const WrittenRows rows = written();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows.at(0, "Sme_f"), QStringLiteral("120,000.00"));
@@ -229,51 +186,18 @@ TEST_P(OpeningRowsTest, AnAccountKeptInAForeignCurrencyShowsItsHoldingApart)
     EXPECT_EQ(rows.at(1, "Smend"), QStringLiteral("852,000.00"));
 }
 
-TEST_P(OpeningRowsTest, CreditOpeningShowsItsMagnitude)
-{
-    EXPECT_EQ(write(QStringLiteral("220203"), 1, 0), 1);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows.at(0, "Smend"), QStringLiteral("62,000.00"));
-    EXPECT_EQ(rows.at(0, "Scendd_c"), DirectionText(pub(), QStringLiteral("贷")));
-}
-
-TEST_P(OpeningRowsTest, QuantityAccountShowsQuantityAndUnitPrice)
-{
-    EXPECT_EQ(write(QStringLiteral("140301"), 1, 1), 1);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows.at(0, "Sne_s"), QStringLiteral("80.00"));
-    EXPECT_EQ(rows.at(0, "aPrice"), QStringLiteral("4200.00"));
-    EXPECT_EQ(rows.at(0, "Smend"), QStringLiteral("336,000.00"));
-}
-
-TEST_P(OpeningRowsTest, ZeroOpeningWritesNothingUnlessTheCallerAsks)
-{
-    EXPECT_EQ(write(QStringLiteral("6051"), 1, 2), 0);
-    EXPECT_EQ(written().size(), 0);
-    EXPECT_EQ(saved, 0);
-    EXPECT_EQ(write(QStringLiteral("6051"), 1, 2, true), 1);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows.at(0, "Scendd_c"), DirectionText(pub(), QStringLiteral("平")));
-    EXPECT_EQ(rows.at(0, "Smend"), QString());
-    EXPECT_EQ(saved, 1);
-}
-
 TEST_P(OpeningRowsTest, WordingFollowsTheLanguageOfTheSession)
 {
     rs.reset();
     session = test::openDemoSession(GetParam(), QStringLiteral("demo"), QStringLiteral("en-US"));
-    table = createMxfirstTable(pub());
-    rs = std::make_unique<DynasetRecordSet>(pub().localDatabase().openDynaset(table));
+    openTable();
     write(QStringLiteral("220203"), 1, 0);
     write(QStringLiteral("1002"), 4, 0);
     const WrittenRows rows = written();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(rows.at(0, "cDigest"), QStringLiteral("Brought forward from last year"));
     EXPECT_EQ(rows.at(0, "Scendd_c"), QStringLiteral("Cr"));
-    EXPECT_EQ(rows.at(0, "CodeName"), pub().accountName(QStringLiteral("220203")));
+    EXPECT_EQ(rows.at(0, "Smend"), QStringLiteral("62,000.00"));
     EXPECT_EQ(rows.at(1, "cDigest"), QStringLiteral("Opening balance"));
     EXPECT_EQ(rows.at(1, "Scendd_c"), QStringLiteral("Dr"));
 }

@@ -4,42 +4,23 @@
 
 using qxmxz::Currency;
 
-TEST(Currency, ReadsTextExactlyAndRoundsTheFifthDecimalAwayFromZero)
+TEST(Currency, ReadsPlainNumbersExactlyRoundingTheFifthDecimalAwayFromZero)
 {
-    EXPECT_EQ(Currency::fromText(QStringLiteral("1234.5678"))->units(), 12345678);
-    EXPECT_EQ(Currency::fromText(QStringLiteral("-0.5"))->units(), -5000);
-    EXPECT_EQ(Currency::fromText(QStringLiteral("+12"))->units(), 120000);
-    EXPECT_EQ(Currency::fromText(QStringLiteral(".25"))->units(), 2500);
-    EXPECT_EQ(Currency::fromText(QStringLiteral("0.00005"))->units(), 1);
-    EXPECT_EQ(Currency::fromText(QStringLiteral("-0.00005"))->units(), -1);
-    EXPECT_EQ(Currency::fromText(QStringLiteral("0.00004"))->units(), 0);
-}
-
-TEST(Currency, RefusesTextThatIsNotAPlainNumber)
-{
+    const std::pair<const char *, qint64> good[] = {{"1234.5678", 12345678}, {"-0.5", -5000}, {"+12", 120000},
+                                                    {".25", 2500},          {"0.00005", 1},  {"-0.00005", -1},
+                                                    {"0.00004", 0}};
+    for (const auto &[text, units] : good)
+        EXPECT_EQ(Currency::fromText(QString::fromLatin1(text)).value_or(Currency::fromUnits(-99)).units(), units) << text;
     for (const char *bad : {"", "1,234.00", "12a", "1e5", "-", ".", "1.2.3", "999999999999999999999"})
         EXPECT_FALSE(Currency::fromText(QString::fromLatin1(bad)).has_value()) << bad;
 }
 
-TEST(Currency, ConvertsDoublesFromTheDatabaseToTheNearestTenThousandth)
+TEST(Currency, ReadsWhatTheDriversDeliverToTheNearestTenThousandth)
 {
     EXPECT_EQ(Currency::fromDouble(0.1 + 0.2).units(), 3000);
     EXPECT_EQ(Currency::fromDouble(123456789.1234).units(), 1234567891234LL);
     EXPECT_EQ(Currency::fromDouble(-2.00005).units(), -20001);
     EXPECT_EQ(Currency::fromDouble(std::numeric_limits<double>::quiet_NaN()).units(), 0);
-}
-
-TEST(Currency, SumsAMillionSmallAmountsExactly)
-{
-    Currency sum;
-    for (int i = 0; i < 1000000; ++i)
-        sum += Currency::fromDouble(0.01);
-    EXPECT_EQ(sum, Currency::fromInteger(10000));
-    EXPECT_EQ((sum - Currency::fromInteger(10000)).sign(), 0);
-}
-
-TEST(Currency, ReadsVariantsOfEveryKindTheDriversDeliver)
-{
     EXPECT_EQ(Currency::fromVariant(QVariant()).units(), 0);
     EXPECT_EQ(Currency::fromVariant(QVariant(QMetaType::fromType<QString>())).units(), 0);
     EXPECT_EQ(Currency::fromVariant(QVariant(42)).units(), 420000);
@@ -48,13 +29,20 @@ TEST(Currency, ReadsVariantsOfEveryKindTheDriversDeliver)
     EXPECT_EQ(Currency::fromVariant(QVariant::fromValue(Currency::fromUnits(7))).units(), 7);
 }
 
+TEST(Currency, SumsAMillionSmallAmountsExactly)
+{
+    Currency sum;
+    for (int i = 0; i < 1000000; ++i)
+        sum += Currency::fromDouble(0.01);
+    EXPECT_EQ(sum, Currency::fromInteger(10000));
+}
+
 TEST(Currency, WritesTextForSqlAndForPeople)
 {
     EXPECT_EQ(Currency::fromUnits(-125000).toFixedText(), QStringLiteral("-12.5000"));
     EXPECT_EQ(Currency::fromUnits(-125000).toString(), QStringLiteral("-12.5"));
     EXPECT_EQ(Currency::fromUnits(-1).toString(), QStringLiteral("-0.0001"));
     EXPECT_EQ(Currency().toString(), QStringLiteral("0"));
-    EXPECT_EQ(Currency::fromUnits(5).abs().units(), 5);
     EXPECT_EQ((-Currency::fromUnits(5)).abs().units(), 5);
 }
 
