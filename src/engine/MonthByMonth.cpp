@@ -140,7 +140,7 @@ bool kmmx::mxAllMonth()
     QStringList leaves;
     {
         RecordSet rs = server.query(QStringLiteral("select ccode from code where ") + rangeClause
-                                    + QStringLiteral(" and bend =1 and iyear=") + year);
+                                    + QStringLiteral(" and bend =1 and iyear=") + year + QStringLiteral(" order by ccode"));
         for (; !rs.eof(); rs.moveNext())
             leaves << rs.text(QStringLiteral("cCode")).trimmed();
     }
@@ -161,11 +161,17 @@ bool kmmx::mxAllMonth()
     if (inQueryMode() && frmLedger)
         frmLedger->refreshWindow();
     const QString monthTable = WorkingTables::createMxzmonth(m_pub, condition);
-    // Read in the order the table was built in: the lines of an account and
-    // period follow one another.
+    // The lines come ordered by account and period, the accounts in the order
+    // of the leaf list (both sorted by the server): a cursor moving forward
+    // meets the lines of each account and period in turn, and none is held
+    // in memory longer than its row takes to write.
     RecordSet source = server.query(QStringLiteral("Select * From ") + monthTable
-                                    + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid"));
+                                        + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid"),
+                                    RecordSet::Cursor::Forward);
     const VoucherLineReader reader(source);
+    QHash<QString, qsizetype> leafOrder;
+    for (qsizetype i = 0; i < leaves.size(); ++i)
+        leafOrder.insert(leaves[i], i);
     TableRecordSet yj = local.openTable(yjName);
     yj.setIndex(QStringLiteral("ccode"));
 
@@ -236,15 +242,40 @@ bool kmmx::mxAllMonth()
     };
     auto showGroups = [&](const QStringList &groups) {
         for (const QString &group : groups) {
-            DynasetRecordSet rows = local.openDynaset(QStringLiteral("Select * from ") + yjName
-                                                      + QStringLiteral(" where ccode like '") + sqlLikePrefix(group)
-                                                      + QStringLiteral("%' order by ccode,ilistcount,nian,yue,flag"));
-            monthFill(rows, 0);
+            RecordSet rows = local.openForward(QStringLiteral("Select * from ") + yjName
+                                               + QStringLiteral(" where ccode like '") + sqlLikePrefix(group)
+                                               + QStringLiteral("%' order by ccode,ilistcount,nian,yue,flag"));
+            monthFill(rows);
         }
     };
 
     VoucherLine line;
-    for (const QString &a : std::as_const(leaves)) {
+    bool lineRead = false; // line holds the row under the cursor
+    auto currentLine = [&] {
+        if (source.eof())
+            return false;
+        if (!lineRead) {
+            reader.read(source, line);
+            lineRead = true;
+        }
+        return true;
+    };
+    auto nextLine = [&] {
+        source.moveNext();
+        lineRead = false;
+    };
+    // Lines of accounts outside the leaf list belong to no row and are passed over.
+    auto seekLines = [&](qsizetype leaf, int p) {
+        while (currentLine()) {
+            const qsizetype at = leafOrder.value(line.code, -1);
+            if (at > leaf || (at == leaf && line.period >= p))
+                return at == leaf && line.period == p;
+            nextLine();
+        }
+        return false;
+    };
+    for (qsizetype leafIndex = 0; leafIndex < leaves.size(); ++leafIndex) {
+        const QString &a = leaves[leafIndex];
         const QString group = groupLength > 0 ? a.left(groupLength) : a;
         if (!groupCode.isEmpty() && group != groupCode) {
             // A group is complete: show the complete groups once a page of rows is waiting.
@@ -281,12 +312,9 @@ bool kmmx::mxAllMonth()
             }
             AccSumRec month;
             ClearTotals(month);
-            if (source.find(QStringLiteral("ccode = '") + sqlQuoted(a) + QStringLiteral("' and iperiod=") + QString::number(p))) {
-                while (!source.eof()) {
+            if (seekLines(leafIndex, p)) {
+                while (currentLine() && line.code == a && line.period == p) {
                     if (inQueryMode() && userStop())
-                        break;
-                    reader.read(source, line);
-                    if (line.code != a || line.period != p)
                         break;
                     const AccSumRec movement = movementOf(line);
                     PostTotals(m_pub, movement, month);
@@ -317,7 +345,7 @@ bool kmmx::mxAllMonth()
                                                     {formatDate(line.date, QStringLiteral("yyyy-mm-dd")), row.voucher}));
                         objHint->refresh();
                     }
-                    source.moveNext();
+                    nextLine();
                 }
                 if (m_stopped)
                     break;
@@ -363,7 +391,7 @@ bool kmmx::mxAllMonth()
 
 // The month fill: each row of yjmxz becomes one grid row, numbers formatted
 // for display, the counterpart column in its place, unposted lines coloured.
-void kmmx::monthFill(DynasetRecordSet &rows, qsizetype from)
+void kmmx::monthFill(RecordSet &rows)
 {
     if (!objGrid)
         return;
@@ -374,8 +402,6 @@ void kmmx::monthFill(DynasetRecordSet &rows, qsizetype from)
         at << rows.fieldIndex(n);
     auto value = [&](int position) { return rows.field(at[position]); };
     objGrid->setRedraw(false);
-    rows.moveFirst();
-    rows.move(from);
     for (; !rows.eof(); rows.moveNext()) {
         QStringList cells;
         cells.reserve(columns);

@@ -95,7 +95,7 @@ private:
     bool runLedger(bool byPeriod, int accountType);
 
     // month by month
-    void monthFill(DynasetRecordSet &rows, qsizetype from);
+    void monthFill(RecordSet &rows);
 
     GlPublic &m_pub;
     AccountRecord objAccount;

@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "LocalRecordSet.h"
+#include "SqliteStatement.h"
 #include "platform/Failure.h"
 
 namespace qxmxz {
@@ -95,6 +96,11 @@ DynasetRecordSet LocalDatabase::openDynaset(const QString &tableOrSelect)
 TableRecordSet LocalDatabase::openTable(const QString &table)
 {
     return TableRecordSet(*this, table);
+}
+
+RecordSet LocalDatabase::openForward(const QString &select)
+{
+    return RecordSet(std::make_shared<SqliteStatement>(database(), m_dialect->translate(select).text), select);
 }
 
 void LocalDatabase::beginRun()

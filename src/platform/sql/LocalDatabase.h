@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "RecordSet.h"
 #include "SqlDialect.h"
 
 namespace qxmxz {
@@ -35,6 +36,9 @@ public:
     // rows were added; a SELECT gives a read-only record set over its result.
     DynasetRecordSet openDynaset(const QString &tableOrSelect);
     TableRecordSet openTable(const QString &table);
+    // A SELECT read once from top to bottom: the rows stream from the file,
+    // none is held, however long the result.
+    RecordSet openForward(const QString &select);
 
     // A run writes inside one transaction: begin, then commit when it ends
     // (also when the user stopped it); a failure rolls back.
