@@ -8,6 +8,7 @@
 #include "platform/sql/Connection.h"
 #include "platform/sql/SqlText.h"
 #include "platform/values/Currency.h"
+#include "platform/values/VariantKinds.h"
 
 namespace qxmxz::db {
 
@@ -22,14 +23,9 @@ QString arrayElement(const QVariant &value)
         return QStringLiteral("NULL");
     if (value.metaType() == QMetaType::fromType<Currency>())
         return value.value<Currency>().toFixedText();
+    if (holdsWholeNumber(value))
+        return QString::number(value.toLongLong());
     switch (value.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return value.toString();
     case QMetaType::Double:
         return QString::number(value.toDouble(), 'g', 17);
     case QMetaType::QDate:

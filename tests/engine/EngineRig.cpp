@@ -1,7 +1,5 @@
 #include "EngineRig.h"
 
-#include "platform/sql/LocalDatabase.h"
-#include "platform/sql/LocalRecordSet.h"
 
 namespace qxmxz::test {
 
@@ -24,15 +22,7 @@ EngineRig::EngineRig(std::unique_ptr<TestSession> s) : session(std::move(s)), en
 
 QList<QStringList> EngineRig::tableRows()
 {
-    QList<QStringList> rows;
-    DynasetRecordSet rs = session->pub.localDatabase().openDynaset(engine.lastTableName());
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-        QStringList row;
-        for (int j = 0; j < rs.fieldCount(); ++j)
-            row << rs.field(j).toString();
-        rows << row;
-    }
-    return rows;
+    return workingTableRows(session->pub, engine.lastTableName());
 }
 
 } // namespace qxmxz::test

@@ -1,8 +1,6 @@
 #include "MergeRig.h"
 
 #include "platform/outside/GlPublic.h"
-#include "platform/sql/LocalDatabase.h"
-#include "platform/sql/LocalRecordSet.h"
 
 namespace qxmxz::test {
 
@@ -36,15 +34,7 @@ void MergeRig::query(const QString &code, clsMxzHb::mxzHbType type, qint16 accou
 
 QList<QStringList> MergeRig::tableRows()
 {
-    QList<QStringList> rows;
-    DynasetRecordSet rs = session->pub.localDatabase().openDynaset(hb.lastTableName());
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-        QStringList row;
-        for (int j = 0; j < rs.fieldCount(); ++j)
-            row << rs.field(j).toString();
-        rows << row;
-    }
-    return rows;
+    return workingTableRows(session->pub, hb.lastTableName());
 }
 
 MergedRow kindOf(MergeRig &r, int row)

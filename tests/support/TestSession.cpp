@@ -3,6 +3,8 @@
 #include "TestDatabases.h"
 #include "install/AccountingDatabase.h"
 #include "platform/sql/Connection.h"
+#include "platform/sql/LocalDatabase.h"
+#include "platform/sql/LocalRecordSet.h"
 
 namespace qxmxz::test {
 
@@ -29,6 +31,19 @@ std::unique_ptr<TestSession> openScratchDemoSession(Backend backend, const QStri
     std::shared_ptr<Connection> connection(createScratchDatabase(backend));
     db::loadDemoCompany(*connection);
     return openSession(std::move(connection), user, language);
+}
+
+QList<QStringList> workingTableRows(GlPublic &pub, const QString &table)
+{
+    QList<QStringList> rows;
+    DynasetRecordSet rs = pub.localDatabase().openDynaset(table);
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        QStringList row;
+        for (int j = 0; j < rs.fieldCount(); ++j)
+            row << rs.field(j).toString();
+        rows << row;
+    }
+    return rows;
 }
 
 } // namespace qxmxz::test

@@ -31,4 +31,7 @@ std::unique_ptr<TestSession> openScratchDemoSession(Backend backend, const QStri
 std::unique_ptr<TestSession> openSession(std::shared_ptr<Connection> connection, const QString &user,
                                          const QString &language = QStringLiteral("zh-CN"));
 
+// Every row of a working table of the session's local database, each field as text.
+QList<QStringList> workingTableRows(GlPublic &pub, const QString &table);
+
 } // namespace qxmxz::test

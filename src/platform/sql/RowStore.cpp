@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <cstring>
 
+#include "platform/values/VariantKinds.h"
+
 namespace qxmxz {
 
 namespace {
@@ -40,22 +42,15 @@ void RowStore::append(const QVector<QVariant> &row)
             m_bytes.append(char(Null));
             continue;
         }
+        if (holdsWholeNumber(v)) {
+            m_bytes.append(char(Integer));
+            put<qint64>(m_bytes, v.toLongLong());
+            continue;
+        }
         switch (v.metaType().id()) {
         case QMetaType::Bool:
             m_bytes.append(char(Boolean));
             m_bytes.append(char(v.toBool() ? 1 : 0));
-            break;
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Char:
-        case QMetaType::UChar:
-        case QMetaType::SChar:
-            m_bytes.append(char(Integer));
-            put<qint64>(m_bytes, v.toLongLong());
             break;
         case QMetaType::Double:
         case QMetaType::Float:

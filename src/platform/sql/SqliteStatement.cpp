@@ -5,6 +5,7 @@
 
 #include "platform/Failure.h"
 #include "platform/values/Currency.h"
+#include "platform/values/VariantKinds.h"
 
 namespace qxmxz {
 
@@ -31,20 +32,10 @@ void SqliteStatement::bind(int index, const QVariant &value)
         rc = sqlite3_bind_null(m_statement, index);
     } else if (value.metaType() == QMetaType::fromType<Currency>()) {
         rc = sqlite3_bind_double(m_statement, index, value.value<Currency>().toDouble());
+    } else if (holdsWholeNumber(value) || value.metaType().id() == QMetaType::Bool) {
+        rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
     } else {
         switch (value.metaType().id()) {
-        case QMetaType::Bool:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Char:
-        case QMetaType::SChar:
-        case QMetaType::UChar:
-            rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
-            break;
         case QMetaType::Double:
         case QMetaType::Float:
             rc = sqlite3_bind_double(m_statement, index, value.toDouble());
