@@ -92,7 +92,9 @@ CREATE TABLE GL_accvouch (
     coutsysname varchar(30)
 );
 CREATE INDEX code_period ON GL_accvouch (iyear, ccode, iperiod, dbill_date, isignseq, ino_id, inid);
-CREATE INDEX voucher ON GL_accvouch (iyear, iperiod, isignseq, ino_id);
+-- The lines of one voucher, and of one account in it: the merged ledger asks
+-- for them voucher by voucher.
+CREATE INDEX voucher ON GL_accvouch (iyear, iperiod, isignseq, ino_id, ccode);
 -- The lines not yet posted: few, and read on their own by the general ledger.
 CREATE INDEX unposted ON GL_accvouch (iyear, ccode, iperiod) WHERE cbook IS NULL;
 

@@ -82,7 +82,8 @@ struct Connection::StreamPool {
 
 Connection::Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect)
     : m_connectionName(std::move(connectionName)), m_connectionText(std::move(connectionText)),
-      m_dialect(std::move(dialect)), m_streams(std::make_shared<StreamPool>())
+      m_dialect(std::move(dialect)), m_streams(std::make_shared<StreamPool>()),
+      m_prepared(std::make_unique<PreparedQueries>())
 {
     m_streams->baseName = m_connectionName;
 }
@@ -115,6 +116,7 @@ QSqlDatabase Connection::streamingDatabase(RecordSet::Cursor cursor, std::shared
 
 Connection::~Connection()
 {
+    m_prepared.reset(); // its statements belong to the connection closed below
     m_streams.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -216,6 +218,10 @@ RecordSet Connection::runAction(const SqlAction &action, const QString &original
 
 RecordSet Connection::query(const QString &sql, RecordSet::Cursor cursor)
 {
+    if (cursor == RecordSet::Cursor::Static && backend() != Backend::Odbc)
+        if (const std::optional<ParameterizedQuery> shaped = parameterizeComparedLiterals(sql))
+            if (std::optional<RecordSet> result = m_prepared->run(database(), *m_dialect, *shaped, sql))
+                return std::move(*result);
     return runAction(m_dialect->translate(sql), sql, cursor, true);
 }
 

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <memory>
 
+#include "PreparedQueries.h"
 #include "RecordSet.h"
 #include "SqlDialect.h"
 
@@ -77,6 +78,7 @@ private:
     QString m_connectionText;
     std::unique_ptr<SqlDialect> m_dialect;
     std::shared_ptr<StreamPool> m_streams;
+    std::unique_ptr<PreparedQueries> m_prepared;
 };
 
 } // namespace qxmxz

@@ -70,8 +70,8 @@ RecordSet::RecordSet(std::shared_ptr<SqliteStatement> statement, QString sqlForE
     m_position = 0;
 }
 
-RecordSet::RecordSet(QStringList columns, const QList<QVector<QVariant>> &rows)
-    : m_open(true), m_cursor(Cursor::Static), m_columns(std::move(columns))
+RecordSet::RecordSet(QStringList columns, const QList<QVector<QVariant>> &rows, QString sqlForErrors)
+    : m_open(true), m_cursor(Cursor::Static), m_sql(std::move(sqlForErrors)), m_columns(std::move(columns))
 {
     for (int i = 0; i < m_columns.size(); ++i)
         m_columnIndex.insert(m_columns[i].toLower(), i);

@@ -34,7 +34,7 @@ public:
     // ready to step.
     RecordSet(std::shared_ptr<class SqliteStatement> statement, QString sqlForErrors);
     // A record set made of given rows (for procedure results assembled in code and for tests).
-    RecordSet(QStringList columns, const QList<QVector<QVariant>> &rows);
+    RecordSet(QStringList columns, const QList<QVector<QVariant>> &rows, QString sqlForErrors = {});
 
     bool isOpen() const { return m_open; }
     void close();
