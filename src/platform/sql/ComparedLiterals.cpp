@@ -1,50 +1,65 @@
 #include "ComparedLiterals.h"
 
-#include <QRegularExpression>
-
-#include "SqlStatementShapes.h"
 #include "SqlTokenizer.h"
 
 namespace qxmxz {
 
 namespace {
 
-bool isComparison(const SqlToken &token)
+bool isComparison(SqlToken::Kind kind, QStringView text)
 {
-    if (token.kind != SqlToken::Kind::Punctuation)
+    if (kind != SqlToken::Kind::Punctuation)
         return false;
-    static const QStringList operators{QStringLiteral("="),  QStringLiteral("<>"), QStringLiteral("!="),
-                                       QStringLiteral("<"),  QStringLiteral(">"),  QStringLiteral("<="),
-                                       QStringLiteral(">=")};
-    return operators.contains(token.text);
+    return text == u"=" || text == u"<>" || text == u"!=" || text == u"<" || text == u">" || text == u"<="
+           || text == u">=";
 }
 
-bool isDateForm(const SqlToken &token)
+bool isDigit(QChar c)
 {
-    static const QRegularExpression date(QStringLiteral("^[Nn]'\\d{1,2}-\\d{1,2}-\\d{4}'$"));
-    return date.match(token.text).hasMatch();
+    return c >= u'0' && c <= u'9';
+}
+
+// N'm-d-yyyy': the form the dialects rewrite into a date of the server.
+bool isDateForm(QStringView text)
+{
+    qsizetype i = 2; // past N'
+    auto digits = [&](int least, int most) {
+        int n = 0;
+        while (i < text.size() && isDigit(text[i]) && n < most) {
+            ++i;
+            ++n;
+        }
+        return n >= least;
+    };
+    return text.size() > 3 && digits(1, 2) && i < text.size() && text[i++] == u'-' && digits(1, 2)
+           && i < text.size() && text[i++] == u'-' && digits(4, 4) && i + 1 == text.size() && text[i] == u'\'';
 }
 
 // The value of a literal; nothing for a text literal that is not closed
 // exactly as written (left for the database to judge).
-std::optional<QVariant> valueOf(const SqlToken &token)
+std::optional<QVariant> valueOf(SqlToken::Kind kind, QStringView token)
 {
-    if (token.kind == SqlToken::Kind::Number) {
-        if (token.text.contains(u'.') || token.text.contains(u'e') || token.text.contains(u'E'))
-            return token.text.toDouble();
+    if (kind == SqlToken::Kind::Number) {
+        if (token.contains(u'.') || token.contains(u'e') || token.contains(u'E'))
+            return token.toDouble();
         bool ok = false;
-        const qlonglong whole = token.text.toLongLong(&ok);
-        return ok ? QVariant(whole) : QVariant(token.text.toDouble());
+        const qlonglong whole = token.toLongLong(&ok);
+        return ok ? QVariant(whole) : QVariant(token.toDouble());
     }
-    const QString quoted = token.kind == SqlToken::Kind::NationalString ? token.text.mid(1) : token.text;
+    const QStringView quoted = kind == SqlToken::Kind::NationalString ? token.sliced(1) : token;
     if (quoted.size() < 2 || !quoted.endsWith(u'\''))
         return std::nullopt;
-    QString text = quoted.mid(1, quoted.size() - 2);
-    text.replace(QStringLiteral("''"), QStringLiteral("'"));
-    QString requoted = text;
-    requoted.replace(QStringLiteral("'"), QStringLiteral("''"));
-    if (u'\'' + requoted + u'\'' != quoted)
-        return std::nullopt;
+    const QStringView inner = quoted.sliced(1, quoted.size() - 2);
+    QString text;
+    text.reserve(inner.size());
+    for (qsizetype i = 0; i < inner.size(); ++i) {
+        if (inner[i] == u'\'') {
+            if (i + 1 >= inner.size() || inner[i + 1] != u'\'')
+                return std::nullopt; // a lone quote: the literal ended earlier than it seems
+            ++i;
+        }
+        text += inner[i];
+    }
     return text;
 }
 
@@ -52,30 +67,43 @@ std::optional<QVariant> valueOf(const SqlToken &token)
 
 std::optional<ParameterizedQuery> parameterizeComparedLiterals(const QString &sql)
 {
-    QList<SqlToken> tokens = tokenizeSql(sql);
-    const QList<qsizetype> at = significantPositions(tokens);
-    if (at.isEmpty() || !(isWord(tokens.at(at[0]), u"SELECT") || isPunctuation(tokens.at(at[0]), u"(")))
-        return std::nullopt;
     ParameterizedQuery result;
-    for (qsizetype i = 0; i < at.size(); ++i) {
-        SqlToken &token = tokens[at[i]];
-        if (token.kind == SqlToken::Kind::Parameter)
-            return std::nullopt;
-        const bool literal = token.kind == SqlToken::Kind::Number || token.kind == SqlToken::Kind::String
-                             || token.kind == SqlToken::Kind::NationalString;
-        if (!literal || i == 0 || !isComparison(tokens.at(at[i - 1])))
-            continue;
-        if (token.kind == SqlToken::Kind::NationalString && isDateForm(token))
-            continue;
-        const std::optional<QVariant> value = valueOf(token);
-        if (!value)
-            continue;
-        result.values << *value;
-        token = {SqlToken::Kind::Parameter, QStringLiteral("?")};
-    }
-    if (result.values.isEmpty())
+    result.text.reserve(sql.size());
+    bool plainQuery = true;
+    bool started = false;
+    SqlToken::Kind previousKind = SqlToken::Kind::Whitespace;
+    QStringView previous;
+    scanSqlTokens(sql, [&](SqlToken::Kind kind, QStringView text) {
+        if (!plainQuery)
+            return;
+        const bool significant = kind != SqlToken::Kind::Whitespace && kind != SqlToken::Kind::Comment;
+        if (significant && !started) {
+            started = true;
+            plainQuery = (kind == SqlToken::Kind::Word && text.compare(u"select", Qt::CaseInsensitive) == 0)
+                         || (kind == SqlToken::Kind::Punctuation && text == u"(");
+        }
+        if (kind == SqlToken::Kind::Parameter)
+            plainQuery = false;
+        bool taken = false;
+        const bool literal = kind == SqlToken::Kind::Number || kind == SqlToken::Kind::String
+                             || kind == SqlToken::Kind::NationalString;
+        if (literal && isComparison(previousKind, previous)
+            && !(kind == SqlToken::Kind::NationalString && isDateForm(text))) {
+            if (const std::optional<QVariant> value = valueOf(kind, text)) {
+                result.values << *value;
+                result.text += u'?';
+                taken = true;
+            }
+        }
+        if (!taken)
+            result.text += text;
+        if (significant) {
+            previousKind = kind;
+            previous = text;
+        }
+    });
+    if (!plainQuery || result.values.isEmpty())
         return std::nullopt;
-    result.text = joinTokens(tokens);
     return result;
 }
 

@@ -23,17 +23,15 @@ bool isDigit(QChar c)
 
 class Scanner {
 public:
-    explicit Scanner(const QString &sql) : m_sql(sql) {}
+    explicit Scanner(QStringView sql) : m_sql(sql) {}
 
-    QList<SqlToken> run()
+    void run(const std::function<void(SqlToken::Kind, QStringView)> &visit)
     {
-        QList<SqlToken> tokens;
         while (m_pos < m_sql.size()) {
             const qsizetype start = m_pos;
             const SqlToken::Kind kind = scanOne();
-            tokens.append({kind, m_sql.mid(start, m_pos - start)});
+            visit(kind, m_sql.sliced(start, m_pos - start));
         }
-        return tokens;
     }
 
 private:
@@ -55,7 +53,7 @@ private:
             return SqlToken::Kind::Comment;
         }
         if (c == u'/' && next == u'*') {
-            const qsizetype end = m_sql.indexOf(QLatin1String("*/"), m_pos + 2);
+            const qsizetype end = m_sql.indexOf(QLatin1StringView("*/"), m_pos + 2);
             m_pos = end < 0 ? m_sql.size() : end + 2;
             return SqlToken::Kind::Comment;
         }
@@ -146,7 +144,7 @@ private:
         }
     }
 
-    const QString &m_sql;
+    QStringView m_sql;
     qsizetype m_pos = 0;
 };
 
@@ -154,7 +152,14 @@ private:
 
 QList<SqlToken> tokenizeSql(const QString &sql)
 {
-    return Scanner(sql).run();
+    QList<SqlToken> tokens;
+    Scanner(sql).run([&tokens](SqlToken::Kind kind, QStringView text) { tokens.append({kind, text.toString()}); });
+    return tokens;
+}
+
+void scanSqlTokens(QStringView sql, const std::function<void(SqlToken::Kind, QStringView)> &visit)
+{
+    Scanner(sql).run(visit);
 }
 
 } // namespace qxmxz

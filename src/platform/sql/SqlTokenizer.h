@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
+#include <functional>
 
 namespace qxmxz {
 
@@ -24,5 +26,9 @@ struct SqlToken {
 // Splits SQL text into tokens. Never fails: an unterminated literal or comment
 // runs to the end of the text.
 QList<SqlToken> tokenizeSql(const QString &sql);
+
+// The same tokens, handed one by one to `visit` as views into `sql`, for a
+// pass over a statement that builds no token list.
+void scanSqlTokens(QStringView sql, const std::function<void(SqlToken::Kind, QStringView)> &visit);
 
 } // namespace qxmxz
