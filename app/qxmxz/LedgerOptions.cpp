@@ -1,5 +1,6 @@
 #include "LedgerOptions.h"
 
+#include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/SqlText.h"
@@ -46,8 +47,7 @@ QString requireAccount(const GlPublic &pub, const QString &code)
     if (!isPlainCode(code))
         throw Failure::withKey(QStringLiteral("QXMXZ.cli.badcode"), {code}, QStringLiteral("Not an account code: %1").arg(code));
     if (!pub.account(code).exists)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.unknownaccount"), {code},
-                               QStringLiteral("Unknown account %1").arg(code));
+        throw unknownAccount(code);
     return code;
 }
 

@@ -2,6 +2,7 @@
 
 #include "LedgerHost.h"
 #include "RunState.h"
+#include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
@@ -46,17 +47,7 @@ bool kmmx::userStop()
 
 void kmmx::validatePeriods() const
 {
-    const int periods = m_pub.calendar().periodCount();
-    if (bBeginPeriod < 1 || bBeginPeriod > periods)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.badperiod"), {QString::number(bBeginPeriod)},
-                               QStringLiteral("There is no period %1").arg(bBeginPeriod));
-    if (bEndPeriod < 1 || bEndPeriod > periods)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.badperiod"), {QString::number(bEndPeriod)},
-                               QStringLiteral("There is no period %1").arg(bEndPeriod));
-    if (bBeginPeriod > bEndPeriod)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.reversedperiods"),
-                               {QString::number(bBeginPeriod), QString::number(bEndPeriod)},
-                               QStringLiteral("The periods %1 to %2 are reversed").arg(bBeginPeriod).arg(bEndPeriod));
+    requirePeriodRange(m_pub.calendar(), bBeginPeriod, bEndPeriod);
 }
 
 // The common start of a run: a fresh account record, the wait text, the

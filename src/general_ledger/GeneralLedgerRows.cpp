@@ -5,6 +5,7 @@
 
 #include "CurrencyMovements.h"
 #include "PeriodSums.h"
+#include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/ui/GridModel.h"
@@ -141,18 +142,10 @@ int FillRows(GlPublic &pub, GridModel &grid, const Request &request)
                           .arg(request.kind));
     const AccountRecord account = pub.account(request.code);
     if (!account.exists)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.unknownaccount"), {request.code},
-                               QStringLiteral("Unknown account %1").arg(request.code));
-    const int periods = pub.calendar().periodCount();
+        throw unknownAccount(request.code);
     const int first = request.firstPeriod;
-    const int last = request.lastPeriod == 0 ? periods : request.lastPeriod;
-    for (int period : {first, last})
-        if (period < 1 || period > periods)
-            throw Failure::withKey(QStringLiteral("QXMXZ.cli.badperiod"), {QString::number(period)},
-                                   QStringLiteral("There is no period %1").arg(period));
-    if (first > last)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.reversedperiods"), {QString::number(first), QString::number(last)},
-                               QStringLiteral("The periods %1 to %2 are reversed").arg(first).arg(last));
+    const int last = request.lastPeriod == 0 ? pub.calendar().periodCount() : request.lastPeriod;
+    requirePeriodRange(pub.calendar(), first, last);
 
     const bool quantityStyle = request.styleIndex == 1 || request.styleIndex == 3;
     const bool foreignStyle = request.styleIndex == 2 || request.styleIndex == 3;

@@ -5,6 +5,7 @@
 #include "GridTransfer.h"
 #include "MergeTable.h"
 #include "clsMxzHb.h"
+#include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
@@ -102,21 +103,12 @@ void MergeRun::run()
 // counters reset, the stop button and header on for an interactive query.
 void MergeRun::begin()
 {
-    const int periods = m_pub.calendar().periodCount();
-    for (int period : {int(m_hb.iStart), int(m_hb.iEnd)})
-        if (period < 1 || period > periods)
-            throw Failure::withKey(QStringLiteral("QXMXZ.cli.badperiod"), {QString::number(period)},
-                                   QStringLiteral("There is no period %1").arg(period));
-    if (m_hb.iStart > m_hb.iEnd)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.reversedperiods"),
-                               {QString::number(m_hb.iStart), QString::number(m_hb.iEnd)},
-                               QStringLiteral("The periods %1 to %2 are reversed").arg(m_hb.iStart).arg(m_hb.iEnd));
+    requirePeriodRange(m_pub.calendar(), m_hb.iStart, m_hb.iEnd);
     m_account = m_pub.account(m_code);
     if (!m_account.exists) {
         // A code prefix that is no account of its own still merges the accounts under it.
         if (m_pub.chart().accountsUnder(m_code).isEmpty())
-            throw Failure::withKey(QStringLiteral("QXMXZ.cli.unknownaccount"), {m_code},
-                                   QStringLiteral("Unknown account %1").arg(m_code));
+            throw unknownAccount(m_code);
         m_account.code = m_code;
     }
 

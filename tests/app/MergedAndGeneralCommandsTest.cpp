@@ -1,9 +1,7 @@
 // qxmxz merged and qxmxz general, run in-process on the demo company.
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "CommandRun.h"
@@ -56,36 +54,6 @@ TEST_P(MergedAndGeneralCommands, MergedWritesTheLedgerWithItsPeriodRows)
     EXPECT_GT(vouchers, 10);
     EXPECT_EQ(totals, (QStringList{text("R7.GL.VSZZPUB.PeriodTotal", {QStringLiteral("2026.06")}),
                                    text("R7.GL.VSZZPUB.Cumulative")}));
-}
-
-TEST_P(MergedAndGeneralCommands, MergedEachEndListsTheEndAccountsInTurn)
-{
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("merged.csv"));
-    const test::CommandRun r = run(QStringLiteral("merged 1002 --each-end --to 2 --format csv --out ") + file);
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    QFile csv(file);
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const QString content = QString::fromUtf8(csv.readAll());
-    const qsizetype first = content.indexOf(QStringLiteral("100201")), second = content.indexOf(QStringLiteral("100202")),
-                    third = content.indexOf(QStringLiteral("100203"));
-    EXPECT_TRUE(first >= 0 && first < second && second < third) << content.left(600).toStdString();
-}
-
-TEST_P(MergedAndGeneralCommands, GeneralWritesOpeningAndTwoRowsAMonth)
-{
-    const test::CommandRun r = run(QStringLiteral("general 1002 --format json"));
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    const QJsonArray rows = rowsOf(r);
-    ASSERT_EQ(rows.size(), 1 + 2 * 12);
-    EXPECT_EQ(rows[0].toObject().value(QStringLiteral("cDigest")).toString(), text("R7.GL.QXMXZ.basgrwl.qcye"));
-    for (int month = 1; month <= 12; ++month) {
-        const QJsonObject total = rows[2 * month - 1].toObject(), year = rows[2 * month].toObject();
-        EXPECT_EQ(total.value(QStringLiteral("Yue")).toString().toInt(), month);
-        EXPECT_EQ(total.value(QStringLiteral("cDigest")).toString(), text("R7.GL.VSZZPUB.MonthTotal"));
-        EXPECT_EQ(year.value(QStringLiteral("cDigest")).toString(), text("R7.GL.VSZZPUB.YearToDate"));
-        EXPECT_EQ(total.value(QStringLiteral("Smend")), year.value(QStringLiteral("Smend")));
-    }
 }
 
 TEST_P(MergedAndGeneralCommands, BadInputEndsWithAMessageAndNonZero)
