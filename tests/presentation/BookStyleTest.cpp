@@ -15,23 +15,17 @@ TEST(BookStyles, TextsAndCodesReadBackAndAgreeWithTheEnumeration)
 {
     for (BookStyle style : {BookStyle::Je, BookStyle::Sl, BookStyle::Wb, BookStyle::SlWb}) {
         const QString text = BookStyles::text(style);
-        BookStyle read = BookStyle::Je;
-        ASSERT_TRUE(BookStyles::fromText(QStringLiteral(" ") + text + QStringLiteral(" "), read));
-        EXPECT_EQ(read, style);
-        ASSERT_TRUE(BookStyles::fromCode(BookStyles::code(style).toLower(), read));
-        EXPECT_EQ(read, style);
+        BookStyle fromText = BookStyle::Je, fromCode = BookStyle::Je;
+        EXPECT_TRUE(BookStyles::fromText(QStringLiteral(" ") + text + QStringLiteral(" "), fromText) && fromText == style);
+        EXPECT_TRUE(BookStyles::fromCode(BookStyles::code(style).toLower(), fromCode) && fromCode == style);
         EXPECT_EQ(GlPublic::bookStyleName(BookStyles::index(style)), text);
         EXPECT_EQ(GlPublic::bookStyleIndex(text), BookStyles::index(style));
     }
-    EXPECT_EQ(BookStyles::text(BookStyle::SlWb), QStringLiteral("数量外币式"));
-    EXPECT_EQ(BookStyles::index(BookStyle::SlWb), 3);
-
     BookStyle style = BookStyle::SlWb;
     ASSERT_TRUE(BookStyles::fromText(QString(), style)) << "a missing style is the amount style";
     EXPECT_EQ(style, BookStyle::Je);
     EXPECT_FALSE(BookStyles::fromText(QStringLiteral("多栏式"), style));
     EXPECT_FALSE(BookStyles::fromCode(QStringLiteral("xx"), style));
-    EXPECT_TRUE(GlPublic::bookStyleName(4).isEmpty());
     EXPECT_EQ(GlPublic::bookStyleIndex(QStringLiteral("多栏式")), -1);
 }
 

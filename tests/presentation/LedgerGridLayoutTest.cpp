@@ -7,14 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/Failure.h"
-#include "platform/outside/GlPublic.h"
-#include "platform/outside/Login.h"
-#include "support/Printers.h"
-#include "platform/sql/Connection.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HeaderModel.h"
-#include "presentation/BookStyle.h"
 #include "presentation/ColumnWidthStore.h"
+#include "support/Printers.h"
 #include "support/ScratchSettings.h"
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
@@ -23,8 +19,6 @@ namespace qxmxz {
 namespace {
 
 const QString Je = QStringLiteral("金额式");
-const QString Sl = QStringLiteral("数量金额式");
-const QString Wb = QStringLiteral("外币金额式");
 const QString SlWb = QStringLiteral("数量外币式");
 
 class LedgerGridLayout : public ::testing::Test {
@@ -41,8 +35,7 @@ protected:
         QList<int> shown;
         for (int j = 1; j <= 21; ++j) {
             const bool inGrid = grid.ColWidth(j) > 0;
-            const bool inHeader = !header.isHidden(j) && header.width(j) > 0;
-            EXPECT_EQ(inGrid, inHeader) << "grid and header disagree on column " << j;
+            EXPECT_EQ(inGrid, !header.isHidden(j) && header.width(j) > 0) << "grid and header disagree on column " << j;
             if (inGrid)
                 shown << j;
         }
@@ -50,7 +43,7 @@ protected:
     }
     QString text(const char *item, const QStringList &arguments = {}) const
     {
-        return s->pub.text(QStringLiteral("R7.GL.QXMXZ.") + QString::fromLatin1(item), arguments);
+        return s->pub.text(QStringLiteral("R7.GL.QXMXZ.mmxz.") + QLatin1String(item), arguments);
     }
 
     test::ScratchSettings settings;
@@ -59,32 +52,20 @@ protected:
     HeaderModel header;
 };
 
-TEST_F(LedgerGridLayout, AnEmptyStyleChangesNothing)
+TEST_F(LedgerGridLayout, AnEmptyStyleChangesNothingAndWithoutSavedWidthsTheDefaultsOfTheOptionsApply)
 {
     grid.setCols(3);
     grid.setColWidth(1, 777);
-    header.setColumnCount(3);
-    header.setCaption(1, QStringLiteral("as it was"));
     grid.setVisible(false);
-    qint16 option = 1;
-    for (const QString &style : {QString(), QStringLiteral("   ")}) {
-        LayOutLedgerGrid(s->pub, grid, header, style, option, 4, {});
-        EXPECT_EQ(grid.Cols(), 3);
-        EXPECT_EQ(grid.ColWidth(1), 777);
-        EXPECT_EQ(header.caption(1), QStringLiteral("as it was"));
-        EXPECT_EQ(grid.FixedCols(), 0);
-    }
-    // A layout keeps the grid's visibility.
-    layOut(Je);
-    EXPECT_FALSE(grid.Visible());
-    EXPECT_TRUE(header.isVisible());
-}
+    for (const QString &style : {QString(), QStringLiteral("   ")})
+        layOut(style, 1);
+    EXPECT_EQ(grid.Cols(), 3);
+    EXPECT_EQ(grid.ColWidth(1), 777);
 
-TEST_F(LedgerGridLayout, WithoutSavedWidthsTheDefaultsOfTheOptionsApply)
-{
     layOut(SlWb, 1, {false, false, true});
     ASSERT_EQ(grid.Cols(), 49);
     ASSERT_EQ(header.columnCount(), 49);
+    EXPECT_FALSE(grid.Visible()) << "a layout keeps the grid's visibility";
     // Demo options: summary 20, amount 14, quantity 10, price 10, foreign 12, rate 8 characters.
     const QList<int> expected{0,    340,  340,  1400, 1400, 2200, 3600, 1440, 900,  720,  900,
                               1080, 1260, 900,  1080, 1260, 300,  900,  900,  1080, 720,  1260};
@@ -109,74 +90,51 @@ TEST_F(LedgerGridLayout, SavedWidthsOfTheLayoutAndStyleWin)
     EXPECT_EQ(grid.ColWidth(21), 521);
     EXPECT_EQ(header.width(6), 506 / 15);
     EXPECT_EQ(grid.ColWidth(7), 0) << "the counterpart column follows rule B, not the saved width";
-
     // Another style, another layout code, or the defaults flag: the defaults.
-    layOut(Sl, 1);
+    layOut(QStringLiteral("数量金额式"), 1);
     EXPECT_EQ(grid.ColWidth(6), 3600);
     layOut(SlWb, 1, {false, true, false});
     EXPECT_EQ(grid.ColWidth(6), 3600);
     layOut(SlWb, 1, {}, true);
     EXPECT_EQ(grid.ColWidth(6), 3600);
+
+    // Nothing is saved for one column; a width beyond 16 bits is a failure.
+    saved.setColWidth(2, 40000);
+    EXPECT_THROW(SaveColumnWidths(s->pub, saved, QStringLiteral("GL0301"), 0), Failure);
+    saved.setCols(1);
+    SaveColumnWidths(s->pub, saved, QStringLiteral("GL0301"), 0);
+    EXPECT_FALSE(s->pub.savedColumnWidths(QStringLiteral("GL0301"), 0).has_value());
 }
 
-TEST_F(LedgerGridLayout, TheAmountStyleShowsEightLedgerColumnsWithTheirOwnCaptions)
+TEST_F(LedgerGridLayout, EachStyleHidesItsColumnsWithItsOwnCaptionsAndBands)
 {
     layOut(Je);
     EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 6, 12, 15, 16, 21}));
-    EXPECT_EQ(header.caption(12), text("mmxz.jf"));
-    EXPECT_EQ(header.caption(21), text("mmxz.ye"));
-    EXPECT_EQ(header.bands(), (QList<HeaderBand>{{1, 1, 2, text("mmxz.numyear", {QStringLiteral("2026")})}}));
-
+    EXPECT_EQ(header.caption(12), text("jf"));
+    const HeaderBand yearBand{1, 1, 2, text("numyear", {QStringLiteral("2026")})};
+    EXPECT_EQ(header.bands(), QList<HeaderBand>{yearBand});
     // Rules A and B let the account and counterpart columns in; the first layout keeps them out.
     layOut(Je, 1, {false, false, true});
     EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 12, 15, 16, 21}));
     layOut(Je, 1, {true, false, true});
     EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 6, 12, 15, 16, 21}));
-}
 
-TEST_F(LedgerGridLayout, EachStyleHidesItsColumnsAndBandsTheRest)
-{
     layOut(SlWb, 1);
     // Only the counterpart column is hidden without rule B.
     EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}));
-    const QList<HeaderBand> bands{{1, 1, 2, text("mmxz.numyear", {QStringLiteral("2026")})},
-                                  {9, 10, 12, text("mmxz.jf")},
-                                  {10, 13, 15, text("mmxz.df")},
-                                  {12, 17, 21, text("mmxz.ye")}};
+    const QList<HeaderBand> bands{
+        yearBand, {9, 10, 12, text("jf")}, {10, 13, 15, text("df")}, {12, 17, 21, text("ye")}};
     EXPECT_EQ(header.bands(), bands);
-    EXPECT_EQ(header.caption(12), text("mmxz.cashamount"));
-
-    layOut(Sl, 1);
+    EXPECT_EQ(header.caption(12), text("cashamount"));
+    layOut(QStringLiteral("数量金额式"), 1);
     EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 8, 10, 12, 13, 15, 16, 17, 18, 21}));
     EXPECT_EQ(header.bands(), bands);
-    layOut(Wb, 1);
+    layOut(QStringLiteral("外币金额式"), 1);
     EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 4, 5, 6, 9, 11, 12, 14, 15, 16, 19, 20, 21}));
     // Back to the amount style: the bands over the amount columns go.
     layOut(QStringLiteral(" 金额式 "));
-    EXPECT_EQ(header.bands().size(), 1);
+    EXPECT_EQ(header.bands(), QList<HeaderBand>{yearBand});
     EXPECT_EQ(shownLedgerColumns(), (QList<int>{1, 2, 3, 6, 12, 15, 16, 21}));
-}
-
-TEST(LedgerGridLayoutOverflow, ASummaryWidthBeyondSixteenBitsIsAnErrorAndChangesNothing)
-{
-    test::ScratchSettings settings;
-    auto s = test::openScratchDemoSession(Backend::Sqlite);
-    GridModel grid;
-    HeaderModel header;
-    qint16 option = 0;
-    auto setSummaryWidth = [&s](int characters) {
-        s->login->connection().execute(
-            QStringLiteral("update gl_options set cvalue = N'%1' where cname = N'SummaryWidth'").arg(characters));
-        s->pub.setLogin(s->login);
-    };
-    setSummaryWidth(183);
-    EXPECT_THROW(LayOutLedgerGrid(s->pub, grid, header, Je, option, 4, {}), Failure);
-    EXPECT_EQ(grid.Cols(), 0);
-    EXPECT_TRUE(grid.Visible());
-    EXPECT_TRUE(header.isVisible());
-    setSummaryWidth(182);
-    LayOutLedgerGrid(s->pub, grid, header, Je, option, 4, {});
-    EXPECT_EQ(grid.ColWidth(6), 182 * 180);
 }
 
 } // namespace

@@ -12,32 +12,23 @@
 namespace qxmxz {
 namespace {
 
-const QString Je = QStringLiteral("金额式");
-const QString Sl = QStringLiteral("数量金额式");
-const QString Wb = QStringLiteral("外币金额式");
-
 class ResolvePrintLayoutTest : public ::testing::TestWithParam<Backend> {};
 
 TEST_P(ResolvePrintLayoutTest, WithTheTemplateFlagTheNameWithoutItThePageRows)
 {
     auto s = test::openDemoSession(GetParam());
-    const PrintLayout named = ResolvePrintLayout(s->pub, QStringLiteral("GLMxz"), Sl, true);
-    EXPECT_EQ(named.templateName, QStringLiteral("GLMxzSl"));
-    EXPECT_TRUE(named.pageFields.isEmpty());
-
-    const PrintLayout amount = ResolvePrintLayout(s->pub, QStringLiteral("GLMxz"), Je, false);
+    const auto layout = [&s](const char *style, bool useTemplate) {
+        return ResolvePrintLayout(s->pub, QStringLiteral("GLMxz"), QString::fromUtf8(style), useTemplate);
+    };
+    EXPECT_EQ(layout("数量金额式", true).templateName, QStringLiteral("GLMxzSl"));
+    EXPECT_TRUE(layout("数量金额式", true).pageFields.isEmpty());
+    const PrintLayout amount = layout("金额式", false);
     EXPECT_EQ(amount.layoutId, 1);
     ASSERT_EQ(amount.pageFields.size(), 6);
     EXPECT_EQ(amount.pageFields[2], (PageLayoutField{3, 30, QStringLiteral("摘要"), 30}));
-
-    const PrintLayout quantity = ResolvePrintLayout(s->pub, QStringLiteral("GLMxz"), Sl, false);
-    EXPECT_EQ(quantity.layoutId, 3);
-    ASSERT_EQ(quantity.pageFields.size(), 6);
-    EXPECT_EQ(quantity.pageFields[0].lines, 25);
-
-    const PrintLayout foreign = ResolvePrintLayout(s->pub, QStringLiteral("GLMxz"), Wb, false);
-    EXPECT_EQ(foreign.layoutId, 0);
-    EXPECT_TRUE(foreign.pageFields.isEmpty());
+    EXPECT_EQ(layout("数量金额式", false).layoutId, 3);
+    EXPECT_EQ(layout("数量金额式", false).pageFields.value(0).lines, 25);
+    EXPECT_TRUE(layout("外币金额式", false).pageFields.isEmpty()) << "the foreign-currency style has no page layout";
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, ResolvePrintLayoutTest, test::bothBackends(), test::backendTestName);

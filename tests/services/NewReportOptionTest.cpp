@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/outside/GlPublic.h"
-#include "platform/outside/Login.h"
 #include "platform/outside/UserSettings.h"
 #include "platform/sql/Connection.h"
 #include "support/ScratchSettings.h"
@@ -15,28 +13,12 @@
 namespace qxmxz {
 namespace {
 
-class NewReportOption : public ::testing::TestWithParam<Backend> {
-protected:
-    void SetUp() override { s = test::openScratchDemoSession(GetParam()); }
-
-    // Sets the two options and reads them again.
-    void setOptions(bool newReport, bool newReportDefault)
-    {
-        Connection &db = s->login->connection();
-        db.execute(QStringLiteral("update gl_options set cvalue = N'%1' where cname = N'NewReport'").arg(newReport ? 1 : 0));
-        db.execute(QStringLiteral("update gl_options set cvalue = N'%1' where cname = N'NewReportDefault'")
-                       .arg(newReportDefault ? 1 : 0));
-        s->pub.setLogin(s->login);
-        ASSERT_EQ(s->pub.options().newReport, newReport);
-        ASSERT_EQ(s->pub.options().newReportDefault, newReportDefault);
-    }
-
-    test::ScratchSettings settings;
-    std::unique_ptr<test::TestSession> s;
-};
+class NewReportOption : public ::testing::TestWithParam<Backend> {};
 
 TEST_P(NewReportOption, TheFirstOptionDecidesAloneElseTheSecondUnlessTheSettingIsZero)
 {
+    test::ScratchSettings settings;
+    auto s = test::openScratchDemoSession(GetParam());
     // NewReport, NewReportDefault, the user's setting (not yet written when empty), the answer.
     const std::tuple<bool, bool, const char *, bool> cases[] = {
         {true, false, "", true},   {false, true, "", true},   {false, false, "", false}, {true, false, "0", true},
@@ -44,7 +26,10 @@ TEST_P(NewReportOption, TheFirstOptionDecidesAloneElseTheSecondUnlessTheSettingI
         {false, false, "1", false}, // a setting other than 0 never turns the report on by itself
     };
     for (const auto &[newReport, newReportDefault, setting, answer] : cases) {
-        setOptions(newReport, newReportDefault);
+        const QString update = QStringLiteral("update gl_options set cvalue = N'%1' where cname = N'%2'");
+        s->login->connection().execute(update.arg(int(newReport)).arg(QLatin1String("NewReport")));
+        s->login->connection().execute(update.arg(int(newReportDefault)).arg(QLatin1String("NewReportDefault")));
+        s->pub.setLogin(s->login);
         if (*setting)
             UserSettings::write(QStringLiteral("GLOption"), QStringLiteral("IsUseNewReport"), QString::fromLatin1(setting));
         EXPECT_EQ(IsUseNewReport(s->pub), answer) << newReport << newReportDefault << " setting '" << setting << "'";

@@ -1,53 +1,31 @@
-// The filters of the reference lists and the choice read back: each filter
-// as it is written, and run on the demo company so that it finds what the
-// operator typed.
+// The filters of the reference lists and the choice read back, run on the
+// demo company so that each finds what the operator typed.
 
 #include "services/ReferenceFilters.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/Failure.h"
-#include "platform/outside/GlPublic.h"
-#include "support/Printers.h"
 #include "platform/sql/Connection.h"
+#include "support/Printers.h"
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
 
 namespace qxmxz {
 namespace {
 
-TEST(ReferenceSetup, FiltersByCodeOrNameAndAPersonsDepartmentInASecondFilter)
-{
-    EXPECT_EQ(referenceSetup(28, QStringLiteral("东")).filterStrings,
-              QStringList{QStringLiteral("districtclass.cdccode like '%东%' or districtClass.cdcname like '%东%'")});
-    const QString person = QStringLiteral("person.cpersoncode like '%王%' or person.cpersonname like '%王%'");
-    EXPECT_EQ(referenceSetup(2, QStringLiteral("王")).filterStrings, QStringList{person});
-    EXPECT_EQ(referenceSetup(2, QStringLiteral("王"), QStringLiteral("02")).filterStrings,
-              (QStringList{person, QStringLiteral("(") + person + QStringLiteral(") and person.cdepcode like '%02%'")}));
-    for (int type : {1, 2, 11, 12, 26, 27, 28})
-        EXPECT_TRUE(referenceSetup(type, QStringLiteral("x")).setsLoginAndType) << type;
-    for (int type : {3, 4})
-        EXPECT_FALSE(referenceSetup(type, QStringLiteral("x")).setsLoginAndType) << type;
-    for (int type : {1, 2, 3, 4, 11, 12, 26, 27, 28})
-        EXPECT_FALSE(referenceSetup(type, QString(), QStringLiteral("01")).isFiltered()) << "empty text, type " << type;
-    EXPECT_THROW(referenceSetup(5, QStringLiteral("x")), Failure);
-}
-
 class ReferenceLists : public ::testing::TestWithParam<Backend> {
 protected:
     // The choice of the first row the filter finds in the table.
-    std::optional<ReferenceChoice> firstChoice(const QString &table, int type, const QString &typed,
-                                               const QString &optional = {})
+    std::optional<ReferenceChoice> firstChoice(const char *table, int type, const QString &typed, const QString &optional = {})
     {
         const ReferenceSetup setup = referenceSetup(type, typed, optional);
-        QString sql;
-        if (!setup.statement.isEmpty())
-            sql = setup.statement;
-        else
-            sql = QStringLiteral("select * from ") + table + QStringLiteral(" where ")
-                  + (setup.itemFilter.isEmpty() ? setup.filterStrings.last() : setup.itemFilter);
-        RecordSet rows = s->pub.database().query(sql + (setup.statement.isEmpty() ? QStringLiteral(" order by 1, 2")
-                                                                                     : QString()));
+        const QString sql = !setup.statement.isEmpty()
+                                ? setup.statement
+                                : QStringLiteral("select * from %1 where %2 order by 1, 2")
+                                      .arg(QLatin1String(table),
+                                           setup.itemFilter.isEmpty() ? setup.filterStrings.last() : setup.itemFilter);
+        RecordSet rows = s->pub.database().query(sql);
         return readReferenceChoice(type, rows, optional);
     }
 
@@ -57,36 +35,35 @@ protected:
 
 TEST_P(ReferenceLists, EachFilterFindsWhatWasTyped)
 {
-    EXPECT_EQ(firstChoice(QStringLiteral("department"), 1, QStringLiteral("国际")),
-              (ReferenceChoice{QStringLiteral("0302"), QStringLiteral("国际销售部"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("person"), 2, QStringLiteral("伟")),
-              (ReferenceChoice{QStringLiteral("001"), QStringLiteral("张伟"), QStringLiteral("01")}));
-    EXPECT_EQ(firstChoice(QStringLiteral("person"), 2, QStringLiteral("伟"), QStringLiteral("0301")),
-              (ReferenceChoice{QStringLiteral("008"), QStringLiteral("孙伟"), QStringLiteral("0301")}));
-    EXPECT_EQ(firstChoice(QString(), 3, QStringLiteral("2026-003"), QStringLiteral("1")),
-              (ReferenceChoice{QStringLiteral("HT2026-003"), QStringLiteral("广州南方 供货合同"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("inventory"), 4, QStringLiteral("电机"), QStringLiteral("ch")),
-              (ReferenceChoice{QStringLiteral("0101"), QStringLiteral("A型电机"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("fitemss"), 4, QStringLiteral("研发"), QStringLiteral("01")),
-              (ReferenceChoice{QStringLiteral("YF01"), QStringLiteral("节能电机研发"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("customer"), 11, QStringLiteral("东方")),
-              (ReferenceChoice{QStringLiteral("002"), QStringLiteral("北京东方"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("vendor"), 12, QStringLiteral("003")),
-              (ReferenceChoice{QStringLiteral("003"), QStringLiteral("中石化化工"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("customerclass"), 26, QStringLiteral("国外")),
-              (ReferenceChoice{QStringLiteral("02"), QStringLiteral("国外客户"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("vendorclass"), 27, QStringLiteral("服务")),
-              (ReferenceChoice{QStringLiteral("02"), QStringLiteral("服务供应商"), {}}));
-    EXPECT_EQ(firstChoice(QStringLiteral("districtclass"), 28, QStringLiteral("华南")),
-              (ReferenceChoice{QStringLiteral("03"), QStringLiteral("华南"), {}}));
+    // The table, the type, what was typed, the optional value, and the code, name and department found.
+    const struct { const char *table; int type; const char *typed, *optional, *code, *name, *department; } cases[] = {
+        {"department", 1, "国际", "", "0302", "国际销售部", ""},
+        {"person", 2, "伟", "", "001", "张伟", "01"},
+        {"person", 2, "伟", "0301", "008", "孙伟", "0301"}, // the person's department filters too
+        {"", 3, "2026-003", "1", "HT2026-003", "广州南方 供货合同", ""},
+        {"inventory", 4, "电机", "ch", "0101", "A型电机", ""},
+        {"fitemss", 4, "研发", "01", "YF01", "节能电机研发", ""},
+        {"customer", 11, "东方", "", "002", "北京东方", ""},
+        {"vendor", 12, "003", "", "003", "中石化化工", ""},
+        {"customerclass", 26, "国外", "", "02", "国外客户", ""},
+        {"vendorclass", 27, "服务", "", "02", "服务供应商", ""},
+        {"districtclass", 28, "华南", "", "03", "华南", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(firstChoice(c.table, c.type, QString::fromUtf8(c.typed), QString::fromUtf8(c.optional)),
+                  (ReferenceChoice{QString::fromUtf8(c.code), QString::fromUtf8(c.name), QString::fromUtf8(c.department)}))
+            << c.type << " " << c.typed;
 }
 
-TEST_P(ReferenceLists, NothingFoundIsNoChoice)
+TEST_P(ReferenceLists, NothingTypedIsNoFilterAndNothingFoundNoChoice)
 {
+    for (int type : {1, 2, 3, 4, 11, 12, 26, 27, 28})
+        EXPECT_FALSE(referenceSetup(type, QString(), QStringLiteral("01")).isFiltered()) << type;
+    EXPECT_THROW(referenceSetup(5, QStringLiteral("x")), Failure) << "no list of type 5";
     // What was typed stays inside the literal.
-    EXPECT_FALSE(firstChoice(QStringLiteral("department"), 1, QStringLiteral("x' or '1'='1")).has_value());
-    EXPECT_FALSE(firstChoice(QStringLiteral("person"), 2, QStringLiteral("伟"), QStringLiteral("0' or '1'='1")).has_value());
-    EXPECT_FALSE(firstChoice(QStringLiteral("customer"), 11, QStringLiteral("无此客户")).has_value());
+    EXPECT_FALSE(firstChoice("department", 1, QStringLiteral("x' or '1'='1")).has_value());
+    EXPECT_FALSE(firstChoice("person", 2, QStringLiteral("伟"), QStringLiteral("0' or '1'='1")).has_value());
+    EXPECT_FALSE(firstChoice("customer", 11, QStringLiteral("无此客户")).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, ReferenceLists, test::bothBackends(), test::backendTestName);

@@ -16,12 +16,16 @@ Currency cy(const char *text)
     return *Currency::fromText(QString::fromLatin1(text));
 }
 
-AccSumRec movement(const char *debit, const char *credit)
+// A record on one line: debit | credit | balance, each as quantity/foreign/amount,
+// then the direction code, the name and whether it is posted.
+std::string figures(const AccSumRec &r)
 {
-    AccSumRec r;
-    r.md = cy(debit);
-    r.mc = cy(credit);
-    return r;
+    return QStringLiteral("%1/%2/%3 | %4/%5/%6 | %7/%8/%9 %10 %11 %12")
+        .arg(r.nd_s).arg(r.md_f.toString(), r.md.toString())
+        .arg(r.nc_s).arg(r.mc_f.toString(), r.mc.toString())
+        .arg(r.ne_s).arg(r.me_f.toString(), r.me.toString())
+        .arg(r.cDirCode, r.cName, r.bPosted ? QStringLiteral("posted") : QStringLiteral("open"))
+        .toStdString();
 }
 
 TEST(AccSumRec, PostingRollsTheBalanceAndItsDirection)
@@ -31,124 +35,65 @@ TEST(AccSumRec, PostingRollsTheBalanceAndItsDirection)
         const char *debit, *credit, *balance, *word, *code;
     } steps[] = {{"100", "30", "70", "借", "Dr"}, {"0", "70", "0", "平", "-"}, {"0", "50", "-50", "贷", "Cr"}};
     AccSumRec running;
-    ClearTotals(running);
     for (const auto &step : steps) {
-        PostTotals(pub, movement(step.debit, step.credit), running);
+        PostTotals(pub, AccSumRec{.md = cy(step.debit), .mc = cy(step.credit)}, running);
         EXPECT_EQ(running.me, cy(step.balance)) << step.balance;
         EXPECT_EQ(running.cDirection, DirectionText(pub, QString::fromUtf8(step.word))) << step.balance;
         EXPECT_EQ(running.cDirCode, QString::fromLatin1(step.code)) << step.balance;
     }
-    EXPECT_TRUE(running.bPosted);
-    EXPECT_EQ(running.md, cy("100"));
-    EXPECT_EQ(running.mc, cy("150"));
-
-    // Money stays exact over many postings.
-    for (int i = 0; i < 500; ++i)
-        PostTotals(pub, movement("0.1", "0"), running);
-    for (int i = 0; i < 3; ++i)
-        PostTotals(pub, movement("0", "0.3333"), running);
-    EXPECT_EQ(running.me, cy("-0.9999"));
+    // Quantities and foreign amounts give no direction; the least amount does.
+    AccSumRec r{.ne_s = 5, .me_f = cy("20")};
+    applyDirectionRule(pub, r);
+    EXPECT_EQ(r.cDirCode, QStringLiteral("-"));
+    EXPECT_EQ(directionOf(pub, cy("-0.0001")).code, QStringLiteral("Cr"));
+    EXPECT_EQ(directionOf(pub, cy("0.0001")).code, QStringLiteral("Dr"));
 }
 
 TEST(AccSumRec, ClearMovementAfterPostingsKeepsTheBalance)
 {
     GlPublic pub;
-    AccSumRec running;
-    running.cName = QStringLiteral("美元");
-    AccSumRec line = movement("100", "130");
-    line.nd_s = 3;
-    line.nc_s = 1;
-    line.md_f = cy("15");
-    line.mc_f = cy("20");
-    // The balances of the source are no movement and must not be posted.
-    line.ne_s = 999;
-    line.me_f = cy("999");
-    line.me = cy("-999");
-    PostTotals(pub, line, running);
-    PostTotals(pub, movement("5", "0"), running);
-    ASSERT_EQ(running.me, cy("-25"));
-    EXPECT_EQ(running.cName, QStringLiteral("美元")) << "a line without a name keeps the record's";
-
+    AccSumRec running{.cName = QStringLiteral("美元")};
+    // The balances of the line are no movement and must not be posted; a line without a name keeps the record's.
+    PostTotals(pub,
+               AccSumRec{.nd_s = 3, .md_f = cy("15"), .md = cy("100"), .ne_s = 999, .me_f = cy("999"),
+                         .me = cy("-999"), .nc_s = 1, .mc_f = cy("20"), .mc = cy("130")},
+               running);
+    PostTotals(pub, AccSumRec{.md = cy("5")}, running);
+    EXPECT_EQ(figures(running), "3/15/105 | 1/20/130 | 2/-5/-25 Cr 美元 posted");
     ClearMovement(running);
-    EXPECT_EQ(running.md, Currency());
-    EXPECT_EQ(running.mc, Currency());
-    EXPECT_EQ(running.md_f, Currency());
-    EXPECT_EQ(running.mc_f, Currency());
-    EXPECT_DOUBLE_EQ(running.nd_s + running.nc_s, 0);
-    EXPECT_TRUE(running.cName.isEmpty());
-    EXPECT_FALSE(running.bPosted);
-    EXPECT_EQ(running.me, cy("-25"));
-    EXPECT_EQ(running.me_f, cy("-5"));
-    EXPECT_DOUBLE_EQ(running.ne_s, 2);
-    EXPECT_EQ(running.cDirCode, QStringLiteral("Cr"));
-
+    EXPECT_EQ(figures(running), "0/0/0 | 0/0/0 | 2/-5/-25 Cr  open");
     // The next period goes on from the kept balance.
-    PostTotals(pub, movement("40", "0"), running);
-    EXPECT_EQ(running.me, cy("15"));
-    EXPECT_EQ(running.md, cy("40"));
-    EXPECT_EQ(running.cDirCode, QStringLiteral("Dr"));
+    PostTotals(pub, AccSumRec{.md = cy("40")}, running);
+    EXPECT_EQ(figures(running), "0/0/40 | 0/0/0 | 2/-5/15 Dr  posted");
 }
 
-TEST(AccSumRec, AddTotalsAddsBalanceOntoBalanceAndNeverClearsThePostedFlag)
+TEST(AccSumRec, AddTotalsAddsBalanceOntoBalanceAndClearTotalsKeepsTheDirectionCode)
 {
     GlPublic pub;
-    AccSumRec dst;
-    dst.me = cy("100");
-    dst.ne_s = 2;
-    AccSumRec src = movement("10", "20");
-    src.me = cy("-150");
-    src.me_f = cy("-20");
-    src.ne_s = 1;
-    src.bPosted = true;
-    AddTotals(pub, src, dst);
-    EXPECT_EQ(dst.me, cy("-50"));
-    EXPECT_EQ(dst.me_f, cy("-20"));
-    EXPECT_DOUBLE_EQ(dst.ne_s, 3);
-    EXPECT_EQ(dst.md, cy("10"));
-    EXPECT_EQ(dst.mc, cy("20"));
-    EXPECT_EQ(dst.cDirCode, QStringLiteral("Cr"));
-    EXPECT_TRUE(dst.bPosted);
-    AddTotals(pub, AccSumRec{}, dst);
-    EXPECT_TRUE(dst.bPosted);
-}
-
-TEST(AccSumRec, TheDirectionFollowsTheAmountAlone)
-{
-    GlPublic pub;
-    AccSumRec r;
-    r.ne_s = 5;
-    r.me_f = cy("20");
-    applyDirectionRule(pub, r);
-    EXPECT_EQ(r.cDirCode, QStringLiteral("-"));
-    r.me = cy("-0.0001");
-    applyDirectionRule(pub, r);
-    EXPECT_EQ(r.cDirCode, QStringLiteral("Cr"));
-    EXPECT_EQ(directionOf(pub, cy("0.0001")).code, QStringLiteral("Dr"));
+    AccSumRec r{.ne_s = 2, .me = cy("100")};
+    AddTotals(pub, AccSumRec{.bPosted = true, .md = cy("10"), .ne_s = 1, .me_f = cy("-20"), .me = cy("-150")}, r);
+    AddTotals(pub, AccSumRec{}, r);
+    EXPECT_EQ(figures(r), "0/0/10 | 0/0/0 | 3/-20/-50 Cr  posted") << "adding never clears the posted flag";
+    r.cName = QStringLiteral("1001");
+    ClearTotals(r);
+    EXPECT_EQ(figures(r), "0/0/0 | 0/0/0 | 0/0/0 Cr  open");
+    EXPECT_EQ(r.cDirection, QStringLiteral("平"));
 }
 
 TEST(AccSumRec, IsZeroTotalsLooksAtForeignAmountsOrAtEverything)
 {
-    AccSumRec r = movement("10", "3");
-    r.ne_s = 1;
-    EXPECT_TRUE(IsZeroTotals(r, false));
-    EXPECT_FALSE(IsZeroTotals(r, true));
-    for (Currency AccSumRec::*field : {&AccSumRec::md_f, &AccSumRec::mc_f, &AccSumRec::me_f}) {
-        AccSumRec foreign;
-        foreign.*field = cy("0.0001");
-        EXPECT_FALSE(IsZeroTotals(foreign, false));
+    for (Currency AccSumRec::*field : {&AccSumRec::md, &AccSumRec::mc, &AccSumRec::me}) {
+        AccSumRec r;
+        r.*field = cy("0.0001");
+        EXPECT_TRUE(IsZeroTotals(r, false));
+        EXPECT_FALSE(IsZeroTotals(r, true));
     }
-
-    // Clearing empties everything but the direction code.
-    r.cName = QStringLiteral("1001");
-    r.bPosted = true;
-    r.me_f = cy("2");
-    r.cDirCode = QStringLiteral("Dr");
-    ClearTotals(r);
-    EXPECT_TRUE(IsZeroTotals(r, true));
-    EXPECT_TRUE(r.cName.isEmpty());
-    EXPECT_FALSE(r.bPosted);
-    EXPECT_EQ(r.cDirection, QStringLiteral("平"));
-    EXPECT_EQ(r.cDirCode, QStringLiteral("Dr"));
+    for (Currency AccSumRec::*field : {&AccSumRec::md_f, &AccSumRec::mc_f, &AccSumRec::me_f}) {
+        AccSumRec r;
+        r.*field = cy("0.0001");
+        EXPECT_FALSE(IsZeroTotals(r, false));
+    }
+    EXPECT_FALSE(IsZeroTotals(AccSumRec{.nc_s = 0.001}, true));
 }
 
 } // namespace

@@ -5,47 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/sql/Connection.h"
 #include "support/Printers.h"
+#include "support/ScratchVouchers.h"
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
 
 namespace qxmxz {
 namespace {
 
-struct Line {
-    int voucher;
-    int inid;
-    const char *code;
-    const char *debit;
-    const char *credit;
-    int ibook = 1;
-    const char *iflag = "null";
-};
-
-// Vouchers of type 转 in period 5, numbered apart from the demo's own.
-const Line TestLines[] = {
-    // One debit line and three credit lines.
-    {9001, 1, "660201", "300", "0"},
-    {9001, 2, "1001", "0", "100"},
-    {9001, 3, "100201", "0", "150"},
-    {9001, 4, "220201", "0", "50"},
-    // Two debit lines, one credit line.
-    {9002, 1, "660201", "100", "0"},
-    {9002, 2, "660202", "50", "0"},
-    {9002, 3, "1001", "0", "150"},
-    // The account with two lines in the voucher.
-    {9003, 1, "660201", "100", "0"},
-    {9003, 2, "660201", "50", "0"},
-    {9003, 3, "1001", "0", "150"},
-    // Not posted.
-    {9004, 1, "660201", "80", "0", 0},
-    {9004, 2, "1001", "0", "30", 0},
-    {9004, 3, "100201", "0", "50", 0},
-    // A voided credit line leaves one valid counterpart; iflag 2 is valid.
-    {9005, 1, "660201", "100", "0"},
-    {9005, 2, "1001", "0", "100", 1, "2"},
-    {9005, 3, "100201", "0", "100", 1, "1"},
-};
+// A voucher line of the home currency: account, debit, credit.
+test::ScratchLine line(const char *code, int debit, int credit)
+{
+    return {.code = QString::fromLatin1(code), .debit = Currency::fromInteger(debit),
+            .credit = Currency::fromInteger(credit)};
+}
 
 class CounterpartQueryTest : public ::testing::TestWithParam<Backend> {
 protected:
@@ -53,17 +27,22 @@ protected:
     {
         session = test::openScratchDemoSession(GetParam());
         pub = &session->pub;
-        for (const Line &l : TestLines)
+        // Vouchers 9001 to 9005 of type 转 in period 5, numbered apart from the demo's own; 9004 is not posted.
+        const QList<test::ScratchLine> vouchers[] = {
+            {line("660201", 300, 0), line("1001", 0, 100), line("100201", 0, 150), line("220201", 0, 50)},
+            {line("660201", 100, 0), line("660202", 50, 0), line("1001", 0, 150)},
+            {line("660201", 100, 0), line("660201", 50, 0), line("1001", 0, 150)},
+            {line("660201", 80, 0), line("1001", 0, 30), line("100201", 0, 50)},
+            {line("660201", 100, 0), line("1001", 0, 100), line("100201", 0, 100)},
+        };
+        for (int i = 0; i < 5; ++i)
+            test::addScratchVoucher(pub->database(), pub->year(),
+                                    {.period = 5, .date = QDate(pub->year(), 5, 20), .number = 9001 + i,
+                                     .posted = i != 3, .lines = vouchers[i]});
+        // In 9005 the voided credit line (iflag 1) leaves one valid counterpart; iflag 2 is valid.
+        for (const char *flag : {"iflag = 2 where inid = 2", "iflag = 1 where inid = 3"})
             pub->database().execute(
-                QStringLiteral("insert into GL_accvouch (iyear,iperiod,csign,isignseq,ino_id,inid,dbill_date,cdigest,"
-                               "ccode,md,mc,ibook,iflag) values (%1,5,'转',3,%2,%3,'2026-05-20','counterpart test',"
-                               "'%4',%5,%6,%7,%8)")
-                    .arg(pub->year())
-                    .arg(l.voucher)
-                    .arg(l.inid)
-                    .arg(QString::fromLatin1(l.code), QString::fromLatin1(l.debit), QString::fromLatin1(l.credit))
-                    .arg(l.ibook)
-                    .arg(QString::fromLatin1(l.iflag)));
+                QStringLiteral("update GL_accvouch set %1 and ino_id = 9005").arg(QLatin1String(flag)));
     }
 
     QString query(const char *code, int voucher, bool includeUnposted = false, int firstPeriod = 1,
@@ -77,8 +56,7 @@ protected:
     QStringList linesOf(const QString &sql)
     {
         QStringList lines;
-        RecordSet rs = pub->database().query(sql);
-        for (; !rs.eof(); rs.moveNext())
+        for (RecordSet rs = pub->database().query(sql); !rs.eof(); rs.moveNext())
             lines << rs.text(QStringLiteral("ccode")) + QLatin1Char('/') + rs.text(QStringLiteral("inid"));
         return lines;
     }
@@ -95,24 +73,15 @@ TEST_P(CounterpartQueryTest, OnlyALoneLineOnItsSideHasCounterparts)
         QStringList lines; // none: no query at all
     } cases[] = {
         // One debit line and three credit lines.
-        {"660201", 9001, {"1001/2", "100201/3", "220201/4"}},
-        {"1001", 9001, {}},
-        {"220201", 9001, {}},
+        {"660201", 9001, {"1001/2", "100201/3", "220201/4"}}, {"1001", 9001, {}}, {"220201", 9001, {}},
         // Two debit lines.
-        {"660201", 9002, {}},
-        {"660202", 9002, {}},
-        {"1001", 9002, {"660201/1", "660202/2"}},
+        {"660201", 9002, {}}, {"660202", 9002, {}}, {"1001", 9002, {"660201/1", "660202/2"}},
         // The account with two lines in the voucher.
-        {"660201", 9003, {}},
-        {"1001", 9003, {"660201/1", "660201/2"}},
-        // Unposted, and voided lines that do not count (iflag 2 is valid).
-        {"660201", 9004, {}},
-        {"660201", 9005, {"1001/2"}},
-        {"100201", 9005, {}},
+        {"660201", 9003, {}}, {"1001", 9003, {"660201/1", "660201/2"}},
+        // Unposted, and voided lines that do not count.
+        {"660201", 9004, {}}, {"660201", 9005, {"1001/2"}}, {"100201", 9005, {}},
         // No line of the account.
-        {"1122", 9001, {}},
-        {"66'02", 9001, {}},
-        {"660201", 9999, {}},
+        {"1122", 9001, {}}, {"66'02", 9001, {}}, {"660201", 9999, {}},
     };
     for (const auto &c : cases) {
         const QString sql = query(c.code, c.voucher);

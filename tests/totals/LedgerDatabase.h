@@ -3,52 +3,34 @@
 #include <QString>
 
 #include "platform/sql/Connection.h"
+#include "platform/sql/SqlText.h"
 #include "platform/values/Currency.h"
 
 namespace qxmxz {
 
-// Balances read straight from the account period sums, as a check on what
-// the currency routines compute from the procedure.
-struct SumsBalance {
-    Currency amount;
-    Currency foreign;
-    double quantity = 0;
-};
+// Figures summed straight from the database, as a check on what the currency
+// routines compute through the procedure. Both are debit positive.
 
-// The signed (debit-positive) balance at the start of `period` of the end
-// accounts under `prefix`, as GL_accsum holds it: posted vouchers only.
-inline SumsBalance beginBalanceFromSums(Connection &db, int year, const QString &prefix, int period)
+// The balance at the start of `period` of the end accounts under `prefix` as
+// GL_accsum holds it (posted vouchers only): `column` mb, mb_f or nb_s.
+inline Currency beginBalanceFromSums(Connection &db, int year, const QString &prefix, int period, const char *column)
 {
-    RecordSet rs = db.query(QStringLiteral("select s.cbegind_c, s.mb, s.mb_f, s.nb_s from GL_accsum s "
-                                           "join code c on c.iyear = s.iyear and c.ccode = s.ccode "
-                                           "where c.bend = 1 and s.iyear = %1 and s.iperiod = %2 and s.ccode like '%3%'")
-                                .arg(year)
-                                .arg(period)
-                                .arg(prefix));
-    SumsBalance b;
-    for (; !rs.eof(); rs.moveNext()) {
-        const int sign = rs.text(QStringLiteral("cbegind_c")) == QStringLiteral("贷") ? -1 : 1;
-        b.amount += Currency::fromVariant(rs.field(QStringLiteral("mb"))) * sign;
-        b.foreign += Currency::fromVariant(rs.field(QStringLiteral("mb_f"))) * sign;
-        b.quantity += rs.field(QStringLiteral("nb_s")).toDouble() * sign;
-    }
-    return b;
+    return Currency::fromVariant(
+        db.query(QStringLiteral("select sum(case when s.cbegind_c = '贷' then -s.%1 else s.%1 end) from GL_accsum s "
+                                "join code c on c.iyear = s.iyear and c.ccode = s.ccode where c.bend = 1 and "
+                                "s.iyear = %2 and s.iperiod = %3 and s.ccode like '%4%'")
+                     .arg(QLatin1String(column)).arg(year).arg(period).arg(sqlLikePrefix(prefix)))
+            .field(0));
 }
 
-// Debit minus credit of the valid lines under `prefix` before `period` whose
-// posting state matches `bookCondition` ("ibook = 1", "ibook <> 1").
-inline Currency movementBefore(Connection &db, int year, const QString &prefix, int period,
-                               const QString &bookCondition)
+// Debit minus credit of the valid unposted lines under `prefix` before `period`.
+inline Currency unpostedMovementBefore(Connection &db, int year, const QString &prefix, int period)
 {
-    RecordSet rs = db.query(QStringLiteral("select md, mc from GL_accvouch where iyear = %1 and iperiod < %2 "
-                                           "and ccode like '%3%' and %4 and (iflag is null or iflag = 2)")
-                                .arg(year)
-                                .arg(period)
-                                .arg(prefix, bookCondition));
-    Currency sum;
-    for (; !rs.eof(); rs.moveNext())
-        sum += Currency::fromVariant(rs.field(QStringLiteral("md"))) - Currency::fromVariant(rs.field(QStringLiteral("mc")));
-    return sum;
+    return Currency::fromVariant(
+        db.query(QStringLiteral("select sum(coalesce(md, 0) - coalesce(mc, 0)) from GL_accvouch where iyear = %1 and iperiod < %2 and "
+                                "ccode like '%3%' and ibook <> 1 and (iflag is null or iflag = 2)")
+                     .arg(year).arg(period).arg(sqlLikePrefix(prefix)))
+            .field(0));
 }
 
 } // namespace qxmxz

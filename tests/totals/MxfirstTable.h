@@ -1,17 +1,18 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-#include <QVariant>
+#include <gtest/gtest.h>
 
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/LocalDatabase.h"
 #include "platform/sql/LocalRecordSet.h"
+#include "support/LedgerCells.h"
+#include "support/TestSession.h"
 
 namespace qxmxz {
 
-// A working table in the format the ledgers write (the engine's "mxfirst";
-// the merged ledger adds iListCount), made in the session's local database.
+// A working table in the ledgers' display layout (the engine's "mxfirst"),
+// made in the session's local database; test::LedgerColumn names its columns.
 inline QString createMxfirstTable(GlPublic &pub)
 {
     const QString name = pub.workingTableName(QStringLiteral("mxfirst"));
@@ -29,29 +30,12 @@ inline QString createMxfirstTable(GlPublic &pub)
     return name;
 }
 
-// The rows of a working table in the order written, each column read as text
-// (Null as an empty text).
-struct WrittenRows {
-    QList<QHash<QString, QString>> rows;
-
-    static WrittenRows read(GlPublic &pub, const QString &table)
-    {
-        WrittenRows out;
-        DynasetRecordSet rs = pub.localDatabase().openDynaset(table);
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-            QHash<QString, QString> row;
-            for (int i = 0; i < rs.fieldCount(); ++i)
-                row.insert(rs.fieldName(i).toLower(), rs.field(i).toString());
-            out.rows.append(row);
-        }
-        return out;
-    }
-
-    qsizetype size() const { return rows.size(); }
-    QString at(qsizetype row, const char *column) const
-    {
-        return rows.value(row).value(QString::fromLatin1(column).toLower());
-    }
-};
+// Each (column, text) pair a row of such a table (test::workingTableRows) is expected to show.
+inline void expectCells(const QStringList &row,
+                        std::initializer_list<std::pair<test::LedgerColumn, const char *>> cells)
+{
+    for (const auto &[column, text] : cells)
+        EXPECT_EQ(row.value(column), QString::fromUtf8(text)) << "column " << column;
+}
 
 } // namespace qxmxz

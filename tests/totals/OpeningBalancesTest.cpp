@@ -12,132 +12,96 @@
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
 #include "totals/BalanceDirection.h"
-#include "totals/AmountFormats.h"
 #include "totals/CurrencyList.h"
 
 namespace qxmxz {
 namespace {
 
-using test::TestSession;
+using namespace test;
 
 class OpeningBalancesTest : public ::testing::TestWithParam<Backend> {
 protected:
-    void SetUp() override { session = test::openDemoSession(GetParam()); }
+    void SetUp() override { session = openDemoSession(GetParam()); }
 
     GlPublic &pub() { return session->pub; }
-    Connection &db() { return pub().database(); }
-
-    // The record of a currency in a per-currency array.
-    static const AccSumRec &recordOf(const QVector<AccSumRec> &records, const QString &currency)
+    Currency fromSums(const char *prefix, int period, const char *column = "mb")
     {
-        for (qsizetype i = 1; i < records.size(); ++i)
-            if (records[i].cName == currency)
-                return records[i];
-        throw std::runtime_error("no record for " + currency.toStdString());
+        return beginBalanceFromSums(pub().database(), pub().year(), QString::fromLatin1(prefix), period, column);
     }
 
-    QVector<AccSumRec> openingsOf(const QString &code, int period, bool includeUnposted)
+    QVector<AccSumRec> openingsOf(const char *code, int period, bool includeUnposted = false)
     {
         QVector<AccSumRec> records = InitCurrencyTotals(pub());
-        LoadOpeningBalances(pub(), records, code, period, includeUnposted);
+        LoadOpeningBalances(pub(), records, QString::fromLatin1(code), period, includeUnposted);
         return records;
     }
 
     std::unique_ptr<TestSession> session;
 };
 
-TEST_P(OpeningBalancesTest, YearOpeningPerCurrencySumsIntoTheAccountTotal)
+TEST_P(OpeningBalancesTest, PerCurrencyOpeningsSumIntoTheAccountTotal)
 {
-    const QVector<AccSumRec> records = openingsOf(QStringLiteral("1002"), 1, false);
-    const AccSumRec &home = recordOf(records, QStringLiteral("人民币"));
-    const AccSumRec &usd = recordOf(records, QStringLiteral("美元"));
-    const AccSumRec &hkd = recordOf(records, QStringLiteral("港币"));
-    EXPECT_EQ(home.me, Currency::fromInteger(1850000));
-    EXPECT_EQ(home.me_f, Currency());
-    EXPECT_EQ(usd.me, Currency::fromInteger(852000));
-    EXPECT_EQ(usd.me_f, Currency::fromInteger(120000));
-    EXPECT_EQ(hkd.me, Currency::fromInteger(182000));
-    EXPECT_EQ(hkd.me_f, Currency::fromInteger(200000));
-    EXPECT_EQ(usd.cDirCode, QStringLiteral("Dr"));
-
-    const AccSumRec &total = records[0];
-    EXPECT_EQ(total.me, home.me + usd.me + hkd.me);
-    EXPECT_EQ(total.me, beginBalanceFromSums(db(), pub().year(), QStringLiteral("1002"), 1).amount);
-    EXPECT_EQ(total.cDirCode, QStringLiteral("Dr"));
-}
-
-TEST_P(OpeningBalancesTest, LaterPeriodCarriesTheMovementsBeforeIt)
-{
-    const QVector<AccSumRec> records = openingsOf(QStringLiteral("1002"), 5, false);
-    EXPECT_EQ(records[0].me, beginBalanceFromSums(db(), pub().year(), QStringLiteral("1002"), 5).amount);
-    EXPECT_GT(records[0].md, Currency());
-    for (Currency AccSumRec::*field : {&AccSumRec::md, &AccSumRec::mc, &AccSumRec::me, &AccSumRec::md_f,
-                                       &AccSumRec::mc_f, &AccSumRec::me_f}) {
-        Currency sum;
-        for (qsizetype i = 1; i < records.size(); ++i)
-            sum += records[i].*field;
-        EXPECT_EQ(records[0].*field, sum);
+    for (int period : {1, 5}) {
+        SCOPED_TRACE(period);
+        const QVector<AccSumRec> records = openingsOf("1002", period);
+        EXPECT_EQ(records[0].me, fromSums("1002", period));
+        EXPECT_EQ(records[0].cDirCode, QStringLiteral("Dr"));
+        EXPECT_EQ(records[0].md > Currency(), period > 1) << "the movements before the first period";
+        for (Currency AccSumRec::*field : {&AccSumRec::md, &AccSumRec::mc, &AccSumRec::me, &AccSumRec::md_f,
+                                           &AccSumRec::mc_f, &AccSumRec::me_f}) {
+            Currency sum;
+            for (qsizetype i = 1; i < records.size(); ++i)
+                sum += records[i].*field;
+            EXPECT_EQ(records[0].*field, sum);
+        }
+        // Each currency, in the order of the list, holds the balance of its own bank account.
+        for (const auto &[i, bank] : {std::pair(1, "100201"), {2, "100202"}, {3, "100203"}}) {
+            EXPECT_EQ(records.value(i).me, fromSums(bank, period)) << bank;
+            EXPECT_EQ(records.value(i).me_f, fromSums(bank, period, "mb_f")) << bank;
+        }
+        EXPECT_NE(records.value(2).me_f, Currency()) << "美元";
     }
-    // The foreign balance of each currency is that of its bank account.
-    EXPECT_EQ(recordOf(records, QStringLiteral("美元")).me_f,
-              beginBalanceFromSums(db(), pub().year(), QStringLiteral("100202"), 5).foreign);
-    EXPECT_EQ(recordOf(records, QStringLiteral("港币")).me_f,
-              beginBalanceFromSums(db(), pub().year(), QStringLiteral("100203"), 5).foreign);
 }
 
-TEST_P(OpeningBalancesTest, CreditBalancesQuantitiesAndUnpostedVouchers)
+TEST_P(OpeningBalancesTest, CreditBalancesQuantitiesUnpostedVouchersAndNoBalance)
 {
-    const QVector<AccSumRec> payable = openingsOf(QStringLiteral("2202"), 1, false);
-    EXPECT_EQ(payable[0].me, beginBalanceFromSums(db(), pub().year(), QStringLiteral("2202"), 1).amount);
+    const QVector<AccSumRec> payable = openingsOf("2202", 1);
+    EXPECT_EQ(payable[0].me, fromSums("2202", 1));
     EXPECT_LT(payable[0].me, Currency());
     EXPECT_EQ(payable[0].cDirection, DirectionText(pub(), QStringLiteral("贷")));
+    EXPECT_DOUBLE_EQ(openingsOf("1403", 1)[0].ne_s, fromSums("1403", 1, "nb_s").toDouble());
+    EXPECT_GT(fromSums("1403", 1, "nb_s"), Currency());
 
-    const QVector<AccSumRec> stock = openingsOf(QStringLiteral("1403"), 1, false);
-    EXPECT_DOUBLE_EQ(stock[0].ne_s, beginBalanceFromSums(db(), pub().year(), QStringLiteral("1403"), 1).quantity);
-    EXPECT_GT(stock[0].ne_s, 0);
-
-    const QString code = QStringLiteral("6602");
-    const Currency unposted = movementBefore(db(), pub().year(), code, 12, QStringLiteral("ibook <> 1"));
+    const Currency unposted = unpostedMovementBefore(pub().database(), pub().year(), QStringLiteral("6602"), 12);
     ASSERT_NE(unposted, Currency()) << "the demo company keeps an unposted voucher in November";
-    const QVector<AccSumRec> posted = openingsOf(code, 12, false);
-    EXPECT_EQ(posted[0].me, beginBalanceFromSums(db(), pub().year(), code, 12).amount);
-    EXPECT_EQ(openingsOf(code, 12, true)[0].me, posted[0].me + unposted);
-}
+    EXPECT_EQ(openingsOf("6602", 12)[0].me, fromSums("6602", 12));
+    EXPECT_EQ(openingsOf("6602", 12, true)[0].me, fromSums("6602", 12) + unposted);
 
-TEST_P(OpeningBalancesTest, AnAccountWithoutBalanceAndAnArrayWithoutTheTotal)
-{
+    // An account without balance still gets the total's direction; an array needs the total.
     QVector<AccSumRec> records = InitCurrencyTotals(pub());
     records[0].cDirection = QStringLiteral("stale");
     LoadOpeningBalances(pub(), records, QStringLiteral("6051"), 1, false);
     EXPECT_TRUE(IsZeroTotals(records[0], true));
-    EXPECT_EQ(records[0].cDirCode, QStringLiteral("-"));
     EXPECT_EQ(records[0].cDirection, DirectionText(pub(), QStringLiteral("平")));
-
     QVector<AccSumRec> none;
     EXPECT_THROW(LoadOpeningBalances(pub(), none, QStringLiteral("1002"), 1, false), Failure);
 }
 
+// The rows are written in an English session: their wording follows the session's language.
 class OpeningRowsTest : public OpeningBalancesTest {
 protected:
     void SetUp() override
     {
-        OpeningBalancesTest::SetUp();
-        openTable();
-    }
-    void openTable()
-    {
-        rs.reset();
+        session = openDemoSession(GetParam(), QStringLiteral("demo"), QStringLiteral("en-US"));
         table = createMxfirstTable(pub());
         rs = std::make_unique<DynasetRecordSet>(pub().localDatabase().openDynaset(table));
     }
 
-    int write(const QString &code, int period, int accountType, bool writeZero = false)
+    int write(const char *code, int period, int bookStyle, bool writeZero = false)
     {
-        return WriteOpeningRows(pub(), pub().account(code), period, false, accountType, *rs, records,
-                                [this] { ++saved; }, writeZero);
+        return WriteOpeningRows(pub(), pub().account(QString::fromLatin1(code)), period, false, bookStyle, *rs,
+                                records, [this] { ++saved; }, writeZero);
     }
-
-    WrittenRows written() { return WrittenRows::read(pub(), table); }
 
     QString table;
     std::unique_ptr<DynasetRecordSet> rs;
@@ -154,56 +118,32 @@ TEST_P(OpeningRowsTest, RowsPerForeignCurrencyOnlyInForeignCurrencyStyles)
     };
     for (const auto &[code, period, style, writeZero, count] : cases) {
         saved = 0;
-        EXPECT_EQ(write(QString::fromLatin1(code), period, style, writeZero), count) << code << " from " << period;
+        EXPECT_EQ(write(code, period, style, writeZero), count) << code << " from " << period;
         EXPECT_EQ(saved, count) << code << " from " << period;
     }
-    EXPECT_EQ(written().rows.last().value(QStringLiteral("scendd_c")), DirectionText(pub(), QStringLiteral("平")));
+    EXPECT_EQ(workingTableRows(pub(), table).last()[Direction], DirectionText(pub(), QStringLiteral("平")));
 }
 
-TEST_P(OpeningRowsTest, LaterFirstPeriodWritesARowForEachForeignCurrency)
+TEST_P(OpeningRowsTest, TheAccountRowThenOneRowPerForeignHolding)
 {
-    write(QStringLiteral("1002"), 3, 2);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows.at(0, "cDigest"), pub().text(QStringLiteral("R7.GL.QXMXZ.yujmod.00812")));
+    write("1002", 3, 2);
+    write("100202", 1, 2);
+    write("220203", 1, 0);
+    const QList<QStringList> rows = workingTableRows(pub(), table);
+    ASSERT_EQ(rows.size(), 6);
     // The home currency has an amount balance but no foreign balance: no row of its own.
-    EXPECT_EQ(rows.at(1, "cDigest"), QStringLiteral("  美元"));
-    EXPECT_EQ(rows.at(2, "cDigest"), QStringLiteral("  港币"));
-    EXPECT_NE(recordOf(records, QStringLiteral("人民币")).me, Currency());
-    EXPECT_EQ(rows.at(1, "Sme_f"), FormatCy(recordOf(records, QStringLiteral("美元")).me_f, true));
-    EXPECT_EQ(rows.at(1, "Smend"), FormatAmt(recordOf(records, QStringLiteral("美元")).me));
+    expectCells(rows[0], {{Digest, "Opening balance"}, {Direction, "Dr"}});
+    expectCells(rows[1], {{Digest, "  美元"}, {Direction, "Dr"}});
+    expectCells(rows[2], {{Digest, "  港币"}});
+    // An account kept in a foreign currency shows its holding apart.
+    expectCells(rows[3], {{Digest, "Brought forward from last year"}, {BalanceForeign, "120,000.00"},
+                          {BalanceRate, "7.1000"}, {BalancePrice, ""}});
+    expectCells(rows[4], {{Digest, "  美元"}, {BalanceForeign, "120,000.00"}, {Balance, "852,000.00"}});
+    expectCells(rows[5], {{Direction, "Cr"}, {Balance, "62,000.00"}});
 }
 
-TEST_P(OpeningRowsTest, AnAccountKeptInAForeignCurrencyShowsItsHoldingApart)
-{
-    write(QStringLiteral("100202"), 1, 2);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows.at(0, "Sme_f"), QStringLiteral("120,000.00"));
-    EXPECT_EQ(rows.at(0, "aFrat"), QStringLiteral("7.1000"));
-    EXPECT_EQ(rows.at(0, "aPrice"), QString());
-    EXPECT_EQ(rows.at(1, "cDigest"), QStringLiteral("  美元"));
-    EXPECT_EQ(rows.at(1, "Smend"), QStringLiteral("852,000.00"));
-}
-
-TEST_P(OpeningRowsTest, WordingFollowsTheLanguageOfTheSession)
-{
-    rs.reset();
-    session = test::openDemoSession(GetParam(), QStringLiteral("demo"), QStringLiteral("en-US"));
-    openTable();
-    write(QStringLiteral("220203"), 1, 0);
-    write(QStringLiteral("1002"), 4, 0);
-    const WrittenRows rows = written();
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows.at(0, "cDigest"), QStringLiteral("Brought forward from last year"));
-    EXPECT_EQ(rows.at(0, "Scendd_c"), QStringLiteral("Cr"));
-    EXPECT_EQ(rows.at(0, "Smend"), QStringLiteral("62,000.00"));
-    EXPECT_EQ(rows.at(1, "cDigest"), QStringLiteral("Opening balance"));
-    EXPECT_EQ(rows.at(1, "Scendd_c"), QStringLiteral("Dr"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Backends, OpeningBalancesTest, test::bothBackends(), test::backendTestName);
-INSTANTIATE_TEST_SUITE_P(Backends, OpeningRowsTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, OpeningBalancesTest, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, OpeningRowsTest, bothBackends(), backendTestName);
 
 } // namespace
 } // namespace qxmxz
