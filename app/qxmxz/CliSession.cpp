@@ -18,7 +18,7 @@ QString demoDatabaseUrl(QTextStream &err)
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/qxmxz");
         QDir().mkpath(folder);
         // The file name carries the demo's version, so a newer demo never reads an older file.
-        path = folder + QStringLiteral("/demo-2026-v1.db");
+        path = folder + QStringLiteral("/demo-2026-v2.db");
     }
     if (!QFileInfo::exists(path)) {
         const QString partial = path + QStringLiteral(".part");

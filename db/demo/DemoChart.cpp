@@ -115,7 +115,14 @@ QList<Account> chart()
     };
 }
 
-QList<Opening> openings()
+QList<Account> chartAddedLater()
+{
+    Account bank = asset("100200", "招商银行人民币户", "China Merchants Bank RMB account");
+    bank.bank = bank.journal = true;
+    return {bank};
+}
+
+QList<Opening> priorYearClosing()
 {
     QList<Opening> list{
         opening("1001", 25000),
@@ -147,6 +154,17 @@ QList<Opening> openings()
     for (const Opening &o : list)
         sum += o.amount;
     list.append({QStringLiteral("410401"), -sum, {}, 0});
+    return list;
+}
+
+QList<Opening> openings()
+{
+    QList<Opening> list = priorYearClosing();
+    const Currency moved = Currency::fromInteger(60000); // to 招商银行 when it was opened
+    for (Opening &o : list)
+        if (o.code == u"100201")
+            o.amount -= moved;
+    list.append({QStringLiteral("100200"), moved, {}, 0});
     return list;
 }
 

@@ -7,6 +7,7 @@
 #include "DemoChart.h"
 #include "ReferenceData.h"
 #include "generator/SeededRandom.h"
+#include "install/EarlierYear.h"
 
 namespace qxmxz::db::demo {
 
@@ -129,7 +130,7 @@ struct ForeignBalance {
 
 class DemoYear {
 public:
-    explicit DemoYear(int year) : m_year(year), m_random(20260101)
+    explicit DemoYear(int year) : m_year(year), m_random(quint64(year) * 10000 + 101)
     {
         m_receivable["112201"] = Currency::fromInteger(320000);
         m_receivable["112202"] = Currency::fromInteger(185000);
@@ -163,7 +164,11 @@ public:
             monthEnd();
             std::stable_sort(m_vouchers.begin(), m_vouchers.end(),
                              [](const Voucher &a, const Voucher &b) { return a.date < b.date; });
-            markUnposted();
+            if (m_year == CurrentYear) {
+                if (month == 1)
+                    useNewBankAccount();
+                markUnposted();
+            }
             all += m_vouchers;
         }
         return all;
@@ -410,6 +415,21 @@ private:
 
     void specialEvents()
     {
+        if (m_month == 2) {
+            // A bill entered with the wrong amount: the two lines are struck
+            // out inside the voucher and the right ones follow.
+            Voucher &v = add(17, "付", QStringLiteral("支付办公室水电费"), people::Li,
+                             {Dr("660202", Currency::fromInteger(1000)).department(QStringLiteral("01")),
+                              Cr("100201", Currency::fromInteger(1000)),
+                              Dr("660202", Currency::fromInteger(1200)).department(QStringLiteral("01")),
+                              Cr("100201", Currency::fromInteger(1200)).settle("3", wireNumber())});
+            v.lines[0].invalid = v.lines[1].invalid = true;
+        }
+        if (m_month == 7) {
+            // The bank refunds charges it took twice in June: booked in red ink.
+            const Currency refund = Currency::fromUnits(-1256800); // -125.68
+            add(9, "付", QStringLiteral("冲销重复扣收的手续费"), people::Li, {Dr("660303", refund), Cr("100201", refund)});
+        }
         if (m_month == 3) {
             // 广州南方 pays in advance: its receivable turns to a credit balance until May.
             const Currency prepaid = Currency::fromInteger(30000);
@@ -554,6 +574,22 @@ private:
         add(end, "转", QStringLiteral("期末汇兑损益调整"), people::Wang, lines);
     }
 
+    // 招商银行 is opened at the start of the year: the first cash withdrawal
+    // and the first online-banking fee of January go through it.
+    void useNewBankAccount()
+    {
+        bool withdrawal = false, fee = false;
+        for (Voucher &v : m_vouchers) {
+            bool &done = v.digest == u"提取备用金" ? withdrawal : v.digest == u"支付网银手续费" ? fee : withdrawal;
+            if (done || (v.digest != u"提取备用金" && v.digest != u"支付网银手续费"))
+                continue;
+            for (VoucherLine &line : v.lines)
+                if (line.code == u"100201")
+                    line.code = QStringLiteral("100200");
+            done = true;
+        }
+    }
+
     // The last days of the year are not posted yet, nor one office bill of November.
     void markUnposted()
     {
@@ -583,6 +619,43 @@ private:
 QList<Voucher> vouchers(int year)
 {
     return DemoYear(year).run();
+}
+
+QList<Voucher> yearEndClearing(int year, const QList<Voucher> &business)
+{
+    const QMap<QString, Currency> net = netAmounts(business);
+    auto closing = [year](const QString &digest, QList<VoucherLine> lines) {
+        Voucher v;
+        v.period = 12;
+        v.date = QDate(year, 12, 31);
+        v.sign = QStringLiteral("转");
+        v.digest = digest;
+        v.maker = people::Wang;
+        v.checker = people::Zhao;
+        v.poster = people::Demo;
+        v.lines = std::move(lines);
+        return v;
+    };
+    // A line that brings a debit-positive balance to zero.
+    auto clear = [](const char *code, Currency balance) {
+        return balance.sign() > 0 ? Cr(code, balance) : Dr(code, -balance);
+    };
+    QList<Voucher> vouchers;
+    const Currency input = net.value(QStringLiteral("22210101"));
+    const Currency output = net.value(QStringLiteral("22210102"));
+    const Currency transferred = net.value(QStringLiteral("22210103"));
+    const Currency rest = input + output + transferred;
+    QList<VoucherLine> vat{clear("22210101", input), clear("22210102", output), clear("22210103", transferred)};
+    if (!rest.isZero())
+        vat << (rest.sign() > 0 ? Dr("222102", rest) : Cr("222102", -rest));
+    vouchers << closing(QStringLiteral("结平应交增值税明细"), vat);
+    const Currency surplus = hundreds(net.value(QStringLiteral("1001")).toDouble());
+    if (surplus.sign() > 0) {
+        Voucher deposit = closing(QStringLiteral("库存现金存入银行"), {Dr("100201", surplus), Cr("1001", surplus)});
+        deposit.sign = QStringLiteral("收");
+        vouchers << deposit;
+    }
+    return vouchers;
 }
 
 } // namespace qxmxz::db::demo

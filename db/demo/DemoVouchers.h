@@ -15,4 +15,9 @@ namespace qxmxz::db::demo {
 // vouchers and one voucher that came from the receivables system.
 QList<Voucher> vouchers(int year);
 
+// What a year's business leaves to be done at the end of the year before it
+// is closed: the VAT sub-accounts cleared into unpaid VAT and the surplus
+// cash of the year paid into the bank.
+QList<Voucher> yearEndClearing(int year, const QList<Voucher> &business);
+
 } // namespace qxmxz::db::demo

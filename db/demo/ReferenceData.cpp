@@ -200,6 +200,21 @@ void loadUserDefinedItems(Connection &connection)
     fill(connection, QStringLiteral("userdefine"), {QStringLiteral("cid"), QStringLiteral("cValue"), QStringLiteral("cAlias")}, values);
 }
 
+void loadFunctionRights(Connection &connection, const QList<Row> &held)
+{
+    fill(connection, QStringLiteral("ua_holdauth"),
+         {QStringLiteral("cAcc_id"), QStringLiteral("iYear"), QStringLiteral("cUser_id"), QStringLiteral("iIsUser"), QStringLiteral("cAuth_id")},
+         held);
+}
+
+QList<Row> rightsHeld(int year, const QString &holder, int isUser, const QStringList &rights)
+{
+    QList<Row> held;
+    for (const QString &right : rights)
+        held << Row{QStringLiteral("001"), year, holder, isUser, right};
+    return held;
+}
+
 void loadUsersAndRights(Connection &connection, int year)
 {
     fill(connection, QStringLiteral("UA_User"),
@@ -216,20 +231,17 @@ void loadUsersAndRights(Connection &connection, int year)
 
     QList<Row> held;
     auto grant = [&held, year](const QString &holder, int isUser, const QStringList &rights) {
-        for (const QString &right : rights)
-            held << Row{QStringLiteral("001"), year, holder, isUser, right};
+        held += rightsHeld(year, holder, isUser, rights);
     };
     for (const char *user : {"demo", "li", "sun", "qian", "admin"})
         grant(QString::fromLatin1(user), 1, AllRights);
     grant(QStringLiteral("accountant"), 0, AllRights);
     grant(QStringLiteral("zhao"), 1,
           {QStringLiteral("GL0301"), QStringLiteral("GL030101"), QStringLiteral("GL030102"), QStringLiteral("GL030103")});
-    fill(connection, QStringLiteral("ua_holdauth"),
-         {QStringLiteral("cAcc_id"), QStringLiteral("iYear"), QStringLiteral("cUser_id"), QStringLiteral("iIsUser"), QStringLiteral("cAuth_id")},
-         held);
+    loadFunctionRights(connection, held);
 
     QList<Row> data;
-    for (const char *code : {"1001", "1002", "100201", "100202", "100203"})
+    for (const char *code : {"1001", "1002", "100200", "100201", "100202", "100203"})
         data << Row{QStringLiteral("li"), QStringLiteral("code"), QString::fromLatin1(code), QStringLiteral("R")};
     data << Row{QStringLiteral("li"), QStringLiteral("code"), QStringLiteral("1001"), QStringLiteral("W")};
     for (const char *department : {"01", "03", "0301"})
@@ -285,6 +297,14 @@ void loadPrintSettings(Connection &connection)
 }
 
 } // namespace
+
+void loadEarlierYear(Connection &connection, int year)
+{
+    loadCalendar(connection, year);
+    loadFunctionRights(connection, rightsHeld(year, QStringLiteral("demo"), 1, AllRights)
+                                       + rightsHeld(year, QStringLiteral("admin"), 1, AllRights)
+                                       + rightsHeld(year, QStringLiteral("accountant"), 0, AllRights));
+}
 
 void loadReferenceData(Connection &connection, int year, const QString &accountSetName)
 {

@@ -25,6 +25,11 @@ namespace qxmxz::db {
 //   admin an administrator (iAdmin 1)
 void loadReferenceData(Connection &connection, int year, const QString &accountSetName);
 
+// What a closed earlier year keeps beside its chart and vouchers: its
+// calendar and its function rights, held only by demo, admin and the role
+// "accountant" (the other users came later and have no rows for that year).
+void loadEarlierYear(Connection &connection, int year);
+
 // Names of the users who make, check and post vouchers.
 namespace people {
 inline const QString Demo = QStringLiteral("演示用户");

@@ -1,5 +1,6 @@
 #include "CompanyParts.h"
 
+#include <QHash>
 #include <QVariant>
 #include <algorithm>
 
@@ -42,31 +43,34 @@ int gradeOfCode(const QString &code)
     }
 }
 
-void writeChart(Connection &connection, int year, QList<Account> accounts)
+void writeChart(Connection &connection, int year, QList<Account> accounts, const QList<Account> &addedLater)
 {
     std::sort(accounts.begin(), accounts.end(), [](const Account &a, const Account &b) { return a.code < b.code; });
+    QList<Account> whole = accounts + addedLater;
+    std::sort(whole.begin(), whole.end(), [](const Account &a, const Account &b) { return a.code < b.code; });
+    QHash<QString, bool> endFlags;
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        const Account &a = whole[i];
+        if (endFlags.contains(a.code))
+            throw Failure(QStringLiteral("The account %1 is in the chart twice").arg(a.code));
+        if (gradeOfCode(a.code) > 1) {
+            const QString parent = a.code.left(a.code.size() - 2);
+            if (!endFlags.contains(parent))
+                throw Failure(QStringLiteral("The account %1 has no parent account %2").arg(a.code, parent));
+        }
+        endFlags.insert(a.code, i + 1 == whole.size() || !whole[i + 1].code.startsWith(a.code));
+    }
     TableLoader loader(connection, QStringLiteral("code"),
                        {QStringLiteral("iyear"), QStringLiteral("ccode"), QStringLiteral("ccode_name"), QStringLiteral("ccode_engl"),
                         QStringLiteral("igrade"), QStringLiteral("bend"), QStringLiteral("bproperty"), QStringLiteral("cexch_name"),
                         QStringLiteral("cmeasure"), QStringLiteral("bperson"), QStringLiteral("bcus"), QStringLiteral("bsup"),
                         QStringLiteral("bdept"), QStringLiteral("bitem"), QStringLiteral("citem_class"), QStringLiteral("bday"),
                         QStringLiteral("bcash"), QStringLiteral("bbank"), QStringLiteral("cclass")});
-    for (qsizetype i = 0; i < accounts.size(); ++i) {
-        const Account &a = accounts[i];
-        const int grade = gradeOfCode(a.code);
-        if (grade > 1) {
-            const QString parent = a.code.left(a.code.size() - 2);
-            const bool hasParent = std::any_of(accounts.cbegin(), accounts.cbegin() + i,
-                                               [&parent](const Account &p) { return p.code == parent; });
-            if (!hasParent)
-                throw Failure(QStringLiteral("The account %1 has no parent account %2").arg(a.code, parent));
-        }
-        const bool isEnd = i + 1 == accounts.size() || !accounts[i + 1].code.startsWith(a.code);
-        loader.add({year, a.code, a.name, textOrNull(a.englishName), grade, flag(isEnd), flag(a.debitNatured),
-                    textOrNull(a.currency), textOrNull(a.unit), flag(a.byPerson), flag(a.byCustomer), flag(a.bySupplier),
-                    flag(a.byDepartment), flag(a.byItem), textOrNull(a.itemClass), flag(a.journal), flag(a.cash),
-                    flag(a.bank), textOrNull(a.accountClass)});
-    }
+    for (const Account &a : accounts + addedLater)
+        loader.add({year, a.code, a.name, textOrNull(a.englishName), gradeOfCode(a.code), flag(endFlags.value(a.code)),
+                    flag(a.debitNatured), textOrNull(a.currency), textOrNull(a.unit), flag(a.byPerson), flag(a.byCustomer),
+                    flag(a.bySupplier), flag(a.byDepartment), flag(a.byItem), textOrNull(a.itemClass), flag(a.journal),
+                    flag(a.cash), flag(a.bank), textOrNull(a.accountClass)});
     loader.finish();
 }
 

@@ -41,9 +41,11 @@ struct Opening {
 
 int gradeOfCode(const QString &code);
 
-// Writes the chart into `code`, in code order; an account is an end account
-// when no other account lies under it.
-void writeChart(Connection &connection, int year, QList<Account> accounts);
+// Writes the chart into `code`, in code order, then the accounts added
+// later in the order given, as a chart that grew over the years is stored;
+// an account is an end account when no other account of either list lies
+// under it.
+void writeChart(Connection &connection, int year, QList<Account> accounts, const QList<Account> &addedLater = {});
 
 // Writes the period-1 rows of GL_accsum that carry the year openings; the
 // other rows come from rebuildAccountSums.

@@ -41,6 +41,8 @@ QString counterpartCodes(const Voucher &voucher, const VoucherLine &line)
     const bool debitSide = !line.debit.isZero();
     QStringList codes;
     for (const VoucherLine &other : voucher.lines) {
+        if (other.invalid)
+            continue;
         const bool otherDebit = !other.debit.isZero();
         if (otherDebit != debitSide && !codes.contains(other.code))
             codes << other.code;
@@ -78,6 +80,8 @@ int VoucherBook::add(const Voucher &voucher)
         if (line.debit.isZero() == line.credit.isZero())
             throw Failure(QStringLiteral("A voucher line must have either a debit or a credit amount"),
                           describe(voucher) + QStringLiteral(", account ") + line.code);
+        if (line.invalid)
+            continue;
         debits += line.debit;
         credits += line.credit;
     }
@@ -97,7 +101,7 @@ int VoucherBook::add(const Voucher &voucher)
             << QVariant::fromValue(line.debit) << QVariant::fromValue(line.credit)
             << QVariant::fromValue(line.foreignDebit) << QVariant::fromValue(line.foreignCredit) << line.rate
             << line.debitQuantity << line.creditQuantity << (posted ? 1 : 0) << textOrNull(voucher.poster)
-            << (voucher.voided ? QVariant(1) : QVariant()) << textOrNull(voucher.maker) << textOrNull(voucher.checker)
+            << (voucher.voided || line.invalid ? QVariant(1) : QVariant()) << textOrNull(voucher.maker) << textOrNull(voucher.checker)
             << textOrNull(line.settlement) << textOrNull(line.settlementNumber) << textOrNull(line.department)
             << textOrNull(line.person) << textOrNull(line.customer) << textOrNull(line.supplier) << textOrNull(line.item)
             << textOrNull(line.itemClass) << textOrNull(counterpartCodes(voucher, line));

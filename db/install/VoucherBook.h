@@ -37,6 +37,10 @@ struct VoucherLine {
     QString settlement;
     QString settlementNumber;
     QStringList defines; // cDefine1, cDefine2, …; empty texts stay Null
+    // A line struck out inside a valid voucher (iflag 1): it stays in the
+    // voucher but counts for nothing, neither in its balance nor as a
+    // counterpart.
+    bool invalid = false;
 };
 
 struct Voucher {

@@ -45,12 +45,14 @@ TEST_P(MergedQuery, IsOrderWritesOneLedgerPerEndAccountInCodeOrder)
     auto r = rig();
     r->hb.setIsOrder(true);
     r->query(QStringLiteral("1002"), clsMxzHb::enuCodeDigest);
-    EXPECT_EQ(r->hb.ledgersWritten(), 3);
+    EXPECT_EQ(r->hb.ledgersWritten(), 4);
     QStringList order;
     for (int row = 0; row < r->rows(); ++row)
         if (kindOf(*r, row) == MergedRow::Voucher && (order.isEmpty() || order.last() != r->cell(row, Code)))
             order << r->cell(row, Code);
-    EXPECT_EQ(order, (QStringList{QStringLiteral("100201"), QStringLiteral("100202"), QStringLiteral("100203")}));
+    // 100200 was added to the chart after the others: the ledgers still come in code order.
+    EXPECT_EQ(order, (QStringList{QStringLiteral("100200"), QStringLiteral("100201"), QStringLiteral("100202"),
+                                  QStringLiteral("100203")}));
 
     r->query(QStringLiteral("100201"), clsMxzHb::enuCodeDigest);
     EXPECT_EQ(r->hb.ledgersWritten(), 1) << "an end account is one ledger";

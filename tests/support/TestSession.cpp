@@ -9,21 +9,22 @@
 namespace qxmxz::test {
 
 std::unique_ptr<TestSession> openSession(std::shared_ptr<Connection> connection, const QString &user,
-                                         const QString &language)
+                                         const QString &language, int year)
 {
     auto session = std::make_unique<TestSession>();
     LoginRequest request;
     request.userId = user;
     request.language = language;
+    request.year = year;
     session->login = Login::logIn(std::move(connection), request);
     session->pub.setMessageSink(&session->messages);
     session->pub.setLogin(session->login);
     return session;
 }
 
-std::unique_ptr<TestSession> openDemoSession(Backend backend, const QString &user, const QString &language)
+std::unique_ptr<TestSession> openDemoSession(Backend backend, const QString &user, const QString &language, int year)
 {
-    return openSession(std::shared_ptr<Connection>(openDemo(backend)), user, language);
+    return openSession(std::shared_ptr<Connection>(openDemo(backend)), user, language, year);
 }
 
 std::unique_ptr<TestSession> openScratchDemoSession(Backend backend, const QString &user, const QString &language)

@@ -20,8 +20,10 @@ struct TestSession {
 
 // A session on the shared demo company of the backend (read only: change
 // nothing in it), as a user of the demo.
+// `year` 0 is the account set's current year; the demo also keeps the closed
+// year before it.
 std::unique_ptr<TestSession> openDemoSession(Backend backend, const QString &user = QStringLiteral("demo"),
-                                             const QString &language = QStringLiteral("zh-CN"));
+                                             const QString &language = QStringLiteral("zh-CN"), int year = 0);
 
 // A session on a fresh copy of the demo company that the test may change.
 std::unique_ptr<TestSession> openScratchDemoSession(Backend backend, const QString &user = QStringLiteral("demo"),
@@ -29,7 +31,7 @@ std::unique_ptr<TestSession> openScratchDemoSession(Backend backend, const QStri
 
 // A session on any database.
 std::unique_ptr<TestSession> openSession(std::shared_ptr<Connection> connection, const QString &user,
-                                         const QString &language = QStringLiteral("zh-CN"));
+                                         const QString &language = QStringLiteral("zh-CN"), int year = 0);
 
 // Every row of a working table of the session's local database, each field as text.
 QList<QStringList> workingTableRows(GlPublic &pub, const QString &table);

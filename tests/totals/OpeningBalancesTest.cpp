@@ -54,8 +54,9 @@ TEST_P(OpeningBalancesTest, PerCurrencyOpeningsSumIntoTheAccountTotal)
                 sum += records[i].*field;
             EXPECT_EQ(records[0].*field, sum);
         }
-        // Each currency, in the order of the list, holds the balance of its own bank account.
-        for (const auto &[i, bank] : {std::pair(1, "100201"), {2, "100202"}, {3, "100203"}}) {
+        // Each currency, in the order of the list, holds the balance of its own bank accounts.
+        EXPECT_EQ(records.value(1).me, fromSums("100200", period) + fromSums("100201", period)) << "人民币";
+        for (const auto &[i, bank] : {std::pair(2, "100202"), {3, "100203"}}) {
             EXPECT_EQ(records.value(i).me, fromSums(bank, period)) << bank;
             EXPECT_EQ(records.value(i).me_f, fromSums(bank, period, "mb_f")) << bank;
         }
