@@ -3,6 +3,8 @@
 // the grid page by page while the run goes on.
 #include "kmmx.h"
 
+#include <QHash>
+
 #include "LedgerHost.h"
 #include "LineTotals.h"
 #include "RunState.h"
@@ -25,6 +27,19 @@
 #include "totals/OpeningBalances.h"
 
 namespace qxmxz {
+
+namespace {
+
+Failure unplacedLine(const VoucherLine &line, const QString &ledger)
+{
+    const QString voucher = line.sign + QLatin1Char('-') + formatNumber(line.number, QStringLiteral("0000"));
+    return Failure::withKey(QStringLiteral("QXMXZ.engine.unplacedline"),
+                            {line.code, voucher, QString::number(line.lineNumber), ledger},
+                            QStringLiteral("Line %1 of voucher %2 of account %3 has no place in the ledger of %4")
+                                .arg(line.lineNumber).arg(voucher, line.code, ledger));
+}
+
+} // namespace
 
 bool kmmx::mxbyCode(int accountType)
 {
@@ -106,15 +121,23 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
             source.close();
             return false;
         }
-        for (const QString &leaf : std::as_const(leaves)) {
+        QHash<QString, qsizetype> leafOrder;
+        for (qsizetype i = 0; i < leaves.size(); ++i)
+            leafOrder.insert(leaves[i], i);
+        for (qsizetype leafIndex = 0; leafIndex < leaves.size(); ++leafIndex) {
+            const QString &leaf = leaves[leafIndex];
             beginAccount(m_pub.account(leaf));
             while (!source.eof()) {
                 reader.read(source, line);
-                if (line.code < leaf) { // a line of an account outside the list: not this ledger's
-                    source.moveNext();
-                    continue;
+                // The lines come account by account in the order of the list; a
+                // line that belongs to no account of the list, or to one already
+                // written, would be lost from the ledger.
+                const qsizetype at = leafOrder.value(line.code, -1);
+                if (at < leafIndex) {
+                    source.close();
+                    throw unplacedLine(line, sKmCode);
                 }
-                if (line.code != leaf)
+                if (at > leafIndex)
                     break;
                 takeLine();
                 if (inQueryMode() && userStop())
@@ -124,6 +147,11 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
             if (m_stopped)
                 break;
             writePeriodTotals(run, run.lastPeriod, true, accountType);
+        }
+        if (!m_stopped && !source.eof()) {
+            reader.read(source, line);
+            source.close();
+            throw unplacedLine(line, sKmCode);
         }
     } else {
         beginAccount(objAccount);

@@ -70,8 +70,11 @@ void kmmx::startRun(bool showWait)
 bool kmmx::loadLeafAccounts(const QString &code, QStringList &codes, const char *emptyKey)
 {
     codes.clear();
+    // In code order, which is the order the source procedure lists the lines
+    // in, and of the login's year only: a chart keeps one row per account and year.
     RecordSet rs = m_pub.database().query(QStringLiteral("select ccode from code where ccode like N'") + sqlLikePrefix(code)
-                                          + QStringLiteral("%'") + QStringLiteral(" and bend = 1"));
+                                          + QStringLiteral("%'") + QStringLiteral(" and bend = 1") + QStringLiteral(" and iyear=")
+                                          + QString::number(m_pub.year()) + QStringLiteral(" order by ccode"));
     for (; !rs.eof(); rs.moveNext())
         codes << rs.text(QStringLiteral("cCode")).trimmed();
     if (codes.isEmpty()) {

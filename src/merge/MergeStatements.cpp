@@ -11,6 +11,13 @@ QString postedOnly(bool includeUnposted)
     return includeUnposted ? QStringLiteral(" ") : QStringLiteral(" and ibook = 1");
 }
 
+// A line struck out inside a valid voucher (iflag 1) counts for nothing,
+// in the groups as in the summaries.
+QString validLines()
+{
+    return QStringLiteral(" and (iflag Is Null or iflag=2)");
+}
+
 } // namespace
 
 QString voucherList(int year, const QString &code, int firstPeriod, int lastPeriod, bool includeUnposted)
@@ -27,7 +34,7 @@ QString voucherCondition(int year, const VoucherKey &voucher, bool includeUnpost
     return QStringLiteral(" where iyear=") + QString::number(year) + QStringLiteral(" and ccode = N'")
            + sqlQuoted(voucher.code) + QStringLiteral("' and iperiod = ") + QString::number(voucher.period)
            + QStringLiteral(" and isignseq = ") + QString::number(voucher.signSequence)
-           + QStringLiteral(" and ino_id = ") + QString::number(voucher.number) + postedOnly(includeUnposted)
+           + QStringLiteral(" and ino_id = ") + QString::number(voucher.number) + validLines() + postedOnly(includeUnposted)
            + QStringLiteral(" ");
 }
 
@@ -56,7 +63,7 @@ QString summaryLookup(int year, const VoucherKey &voucher, bool debitSide)
            + QStringLiteral(" and ccode = N'") + sqlQuoted(voucher.code) + QStringLiteral("' and iperiod = ")
            + QString::number(voucher.period) + QStringLiteral(" and isignseq = ")
            + QString::number(voucher.signSequence) + QStringLiteral(" and ino_id = ") + QString::number(voucher.number)
-           + (debitSide ? QStringLiteral(" and md <> 0 ") : QStringLiteral(" and mc <> 0 "))
+           + validLines() + (debitSide ? QStringLiteral(" and md <> 0 ") : QStringLiteral(" and mc <> 0 "))
            + QStringLiteral("order by inid");
 }
 
