@@ -47,18 +47,18 @@ select ccode, iperiod,
  group by ccode, iperiod)";
 
 // Every end account and period: the signed balance at the start of the
-// period and the period's movements. Money is rounded to its four decimals
-// here, because SQLite sums it as floating point and a residue like 1e-11
-// must not decide a direction.
+// period and the period's movements. Money sums exactly on every backend
+// (numeric on the servers, ten-thousandths on SQLite), so no residue can
+// decide a direction.
 const char *const EndAccountsSql = R"(
 CREATE TEMPORARY TABLE accsum_end AS
 select c.ccode as ccode, p.iperiod as iperiod,
-       round(coalesce(max(o.ob), 0) + coalesce(sum(case when m.iperiod < p.iperiod then m.md - m.mc else 0 end), 0), 4) as ob,
-       round(coalesce(sum(case when m.iperiod = p.iperiod then m.md else 0 end), 0), 4) as od,
-       round(coalesce(sum(case when m.iperiod = p.iperiod then m.mc else 0 end), 0), 4) as oc,
-       round(coalesce(max(o.ob_f), 0) + coalesce(sum(case when m.iperiod < p.iperiod then m.md_f - m.mc_f else 0 end), 0), 4) as ob_f,
-       round(coalesce(sum(case when m.iperiod = p.iperiod then m.md_f else 0 end), 0), 4) as od_f,
-       round(coalesce(sum(case when m.iperiod = p.iperiod then m.mc_f else 0 end), 0), 4) as oc_f,
+       coalesce(max(o.ob), 0) + coalesce(sum(case when m.iperiod < p.iperiod then m.md - m.mc else 0 end), 0) as ob,
+       coalesce(sum(case when m.iperiod = p.iperiod then m.md else 0 end), 0) as od,
+       coalesce(sum(case when m.iperiod = p.iperiod then m.mc else 0 end), 0) as oc,
+       coalesce(max(o.ob_f), 0) + coalesce(sum(case when m.iperiod < p.iperiod then m.md_f - m.mc_f else 0 end), 0) as ob_f,
+       coalesce(sum(case when m.iperiod = p.iperiod then m.md_f else 0 end), 0) as od_f,
+       coalesce(sum(case when m.iperiod = p.iperiod then m.mc_f else 0 end), 0) as oc_f,
        coalesce(max(o.ob_s), 0) + coalesce(sum(case when m.iperiod < p.iperiod then m.nd_s - m.nc_s else 0 end), 0) as ob_s,
        coalesce(sum(case when m.iperiod = p.iperiod then m.nd_s else 0 end), 0) as od_s,
        coalesce(sum(case when m.iperiod = p.iperiod then m.nc_s else 0 end), 0) as oc_s
@@ -76,20 +76,20 @@ const char *const InsertSql = R"(
 INSERT INTO GL_accsum (iyear, ccode, iperiod, cbegind_c, mb, md, mc, cendd_c, me,
                        mb_f, md_f, mc_f, me_f, nb_s, nd_s, nc_s, ne_s)
 select {year}, x.ccode, x.iperiod,
-       case when round(x.ob, 4) > 0 then '借' when round(x.ob, 4) < 0 then '贷' else '平' end,
-       round(abs(x.ob), 4),
-       round(x.od, 4),
-       round(x.oc, 4),
-       case when round(x.ob + x.od - x.oc, 4) > 0 then '借' when round(x.ob + x.od - x.oc, 4) < 0 then '贷' else '平' end,
-       round(abs(x.ob + x.od - x.oc), 4),
-       round(case when round(x.ob, 4) < 0 then -x.ob_f else x.ob_f end, 4),
-       round(x.od_f, 4),
-       round(x.oc_f, 4),
-       round(case when round(x.ob + x.od - x.oc, 4) < 0 then x.oc_f - x.od_f - x.ob_f else x.ob_f + x.od_f - x.oc_f end, 4),
-       cast(round(cast(case when round(x.ob, 4) < 0 then -x.ob_s else x.ob_s end as numeric), 6) as double precision),
+       case when x.ob > 0 then '借' when x.ob < 0 then '贷' else '平' end,
+       abs(x.ob),
+       x.od,
+       x.oc,
+       case when x.ob + x.od - x.oc > 0 then '借' when x.ob + x.od - x.oc < 0 then '贷' else '平' end,
+       abs(x.ob + x.od - x.oc),
+       case when x.ob < 0 then -x.ob_f else x.ob_f end,
+       x.od_f,
+       x.oc_f,
+       case when x.ob + x.od - x.oc < 0 then x.oc_f - x.od_f - x.ob_f else x.ob_f + x.od_f - x.oc_f end,
+       cast(round(cast(case when x.ob < 0 then -x.ob_s else x.ob_s end as numeric), 6) as double precision),
        cast(round(cast(x.od_s as numeric), 6) as double precision),
        cast(round(cast(x.oc_s as numeric), 6) as double precision),
-       cast(round(cast(case when round(x.ob + x.od - x.oc, 4) < 0 then x.oc_s - x.od_s - x.ob_s
+       cast(round(cast(case when x.ob + x.od - x.oc < 0 then x.oc_s - x.od_s - x.ob_s
                             else x.ob_s + x.od_s - x.oc_s end as numeric), 6) as double precision)
   from (select ccode, iperiod, ob, od, oc, ob_f, od_f, oc_f, ob_s, od_s, oc_s
           from accsum_end

@@ -122,19 +122,19 @@ QStringList reconcileAccountSums(Connection &connection, int year)
         const int beginSign = begin == u"贷" ? -1 : 1;
         const int endSign = end == u"贷" ? -1 : 1;
         PeriodSums &s = stored[code][period - 1];
-        s.opening = Currency::fromVariant(rows.field(QStringLiteral("mb"))) * beginSign;
-        s.debit = Currency::fromVariant(rows.field(QStringLiteral("md")));
-        s.credit = Currency::fromVariant(rows.field(QStringLiteral("mc")));
-        s.foreignOpening = Currency::fromVariant(rows.field(QStringLiteral("mb_f"))) * beginSign;
-        s.foreignDebit = Currency::fromVariant(rows.field(QStringLiteral("md_f")));
-        s.foreignCredit = Currency::fromVariant(rows.field(QStringLiteral("mc_f")));
+        s.opening = rows.money(QStringLiteral("mb")) * beginSign;
+        s.debit = rows.money(QStringLiteral("md"));
+        s.credit = rows.money(QStringLiteral("mc"));
+        s.foreignOpening = rows.money(QStringLiteral("mb_f")) * beginSign;
+        s.foreignDebit = rows.money(QStringLiteral("md_f"));
+        s.foreignCredit = rows.money(QStringLiteral("mc_f"));
         s.quantityOpening = rows.field(QStringLiteral("nb_s")).toDouble() * beginSign;
         s.quantityDebit = rows.field(QStringLiteral("nd_s")).toDouble();
         s.quantityCredit = rows.field(QStringLiteral("nc_s")).toDouble();
         // The closing values are checked against the stored ones below.
         storedWords[code][period - 1] = {begin, end};
-        const Currency closing = Currency::fromVariant(rows.field(QStringLiteral("me"))) * endSign;
-        const Currency foreignClosing = Currency::fromVariant(rows.field(QStringLiteral("me_f"))) * endSign;
+        const Currency closing = rows.money(QStringLiteral("me")) * endSign;
+        const Currency foreignClosing = rows.money(QStringLiteral("me_f")) * endSign;
         const double quantityClosing = rows.field(QStringLiteral("ne_s")).toDouble() * endSign;
         Comparison compare(differences);
         const QString where = QStringLiteral("%1 period %2").arg(code).arg(period);
@@ -175,10 +175,10 @@ QStringList reconcileAccountSums(Connection &connection, int year)
             continue;
         }
         PeriodSums &s = expected[code][period - 1];
-        s.debit = Currency::fromVariant(movements.field(QStringLiteral("md")));
-        s.credit = Currency::fromVariant(movements.field(QStringLiteral("mc")));
-        s.foreignDebit = Currency::fromVariant(movements.field(QStringLiteral("md_f")));
-        s.foreignCredit = Currency::fromVariant(movements.field(QStringLiteral("mc_f")));
+        s.debit = movements.money(QStringLiteral("md"));
+        s.credit = movements.money(QStringLiteral("mc"));
+        s.foreignDebit = movements.money(QStringLiteral("md_f"));
+        s.foreignCredit = movements.money(QStringLiteral("mc_f"));
         s.quantityDebit = movements.field(QStringLiteral("nd_s")).toDouble();
         s.quantityCredit = movements.field(QStringLiteral("nc_s")).toDouble();
     }

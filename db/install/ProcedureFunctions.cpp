@@ -64,6 +64,11 @@ void installProcedureFunctions(Connection &connection)
 {
     if (connection.backend() != Backend::Postgres)
         return;
+    // An amount as a plain number, for the procedures' arithmetic that is not
+    // a sum of amounts; SQLite connections define the same function for the
+    // way they keep money.
+    connection.execute(QStringLiteral("CREATE OR REPLACE FUNCTION money_value(numeric) RETURNS double precision "
+                                      "LANGUAGE sql IMMUTABLE AS 'select cast($1 as double precision)'"));
     for (const ProcedureDefinition &procedure : ProcedureCatalog::all())
         connection.execute(postgresFunctionStatement(procedure));
 }

@@ -35,6 +35,8 @@ void installSchema(Connection &connection)
         if (connection.backend() == Backend::Postgres)
             compareCodesByteByByte(connection);
         installProcedureFunctions(connection);
+        if (connection.backend() == Backend::Sqlite)
+            connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(Connection::SqliteFormatVersion));
         connection.commit();
     } catch (const Failure &failure) {
         connection.rollback();

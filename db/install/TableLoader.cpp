@@ -39,17 +39,13 @@ QString arrayElement(const QVariant &value)
     }
 }
 
-// SQLite stores money as a number either way; dates are kept as ISO text.
-QVariant sqliteValue(const QVariant &value)
+// Money as the database keeps it; dates as ISO text.
+QVariant sqliteValue(const QVariant &value, MoneyEncoding money)
 {
     if (value.isNull())
         return value;
-    if (value.metaType() == QMetaType::fromType<Currency>()) {
-        const Currency amount = value.value<Currency>();
-        if (amount.units() % Currency::Scale == 0)
-            return QVariant(qlonglong(amount.units() / Currency::Scale));
-        return QVariant(amount.toDouble());
-    }
+    if (value.metaType() == QMetaType::fromType<Currency>())
+        return encodeMoney(value.value<Currency>(), money);
     if (value.metaType().id() == QMetaType::QDate)
         return QVariant(value.toDate().toString(Qt::ISODate));
     return value;
@@ -114,7 +110,7 @@ void TableLoader::add(const QVector<QVariant> &row)
 void TableLoader::addToSqlite(const QVector<QVariant> &row)
 {
     for (int i = 0; i < row.size(); ++i)
-        m_insert.bindValue(i, sqliteValue(row[i]));
+        m_insert.bindValue(i, sqliteValue(row[i], m_connection.moneyEncoding()));
     if (!m_insert.exec())
         throw Failure(QStringLiteral("Cannot load a row into %1").arg(m_table), m_insert.lastError().text());
     ++m_rowsWritten;

@@ -36,7 +36,7 @@ with lines as not materialized (
          cast(v.nfrat as double precision) as nfrat,
          cast(v.nfrat as double precision) as frate,
          cast(case when v.nd_s + v.nc_s <> 0
-                   then cast(v.md + v.mc as double precision) / (v.nd_s + v.nc_s)
+                   then money_value(v.md + v.mc) / (v.nd_s + v.nc_s)
                    else 0 end as double precision) as Price,
          cast(v.cperson_id as text) as cPerson_id,
          cast(v.ccus_id as text) as ccus_id,

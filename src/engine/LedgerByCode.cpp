@@ -194,7 +194,7 @@ void kmmx::writeVoucherLine(Run &run, const VoucherLine &line, bool expansion)
             const bool debit = line.isDebit();
             for (; !counterparts.eof(); counterparts.moveNext())
                 parts.append({counterparts.text(QStringLiteral("ccode")).trimmed(),
-                              Currency::fromVariant(counterparts.field(debit ? QStringLiteral("mc") : QStringLiteral("md")))});
+                              counterparts.money(debit ? QStringLiteral("mc") : QStringLiteral("md"))});
             counterparts.close();
             if (!parts.isEmpty()) {
                 // Each counterpart row carries the counterpart's share of the line; the

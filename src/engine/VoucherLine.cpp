@@ -73,10 +73,10 @@ void VoucherLineReader::read(const RecordSet &rs, VoucherLine &line) const
     line.digest = textAt(rs, m_digest);
     line.book = rs.field(m_book).toInt();
     line.counterparts = textAt(rs, m_counterparts);
-    line.md = Currency::fromVariant(rs.field(m_md));
-    line.mc = Currency::fromVariant(rs.field(m_mc));
-    line.md_f = m_mdf < 0 ? Currency() : Currency::fromVariant(rs.field(m_mdf));
-    line.mc_f = m_mcf < 0 ? Currency() : Currency::fromVariant(rs.field(m_mcf));
+    line.md = rs.money(m_md);
+    line.mc = rs.money(m_mc);
+    line.md_f = m_mdf < 0 ? Currency() : rs.money(m_mdf);
+    line.mc_f = m_mcf < 0 ? Currency() : rs.money(m_mcf);
     line.nd_s = m_nds < 0 ? 0 : rs.field(m_nds).toDouble();
     line.nc_s = m_ncs < 0 ? 0 : rs.field(m_ncs).toDouble();
     line.currencyName = textAt(rs, m_currency).trimmed();

@@ -29,13 +29,13 @@ CurrencyMovementsByPeriod read(GlPublic &pub, const QStringList &currencyNames, 
             records.resize(currencyNames.size() + 1);
         AccSumRec &r = records[index + 1];
         r.nd_s += rs.field(QStringLiteral("nd_s")).toDouble();
-        r.md_f += Currency::fromVariant(rs.field(QStringLiteral("md_f")));
+        r.md_f += rs.money(QStringLiteral("md_f"));
         r.nc_s += rs.field(QStringLiteral("nc_s")).toDouble();
-        r.mc_f += Currency::fromVariant(rs.field(QStringLiteral("mc_f")));
+        r.mc_f += rs.money(QStringLiteral("mc_f"));
         if (rs.hasField(QStringLiteral("md")))
-            r.md += Currency::fromVariant(rs.field(QStringLiteral("md")));
+            r.md += rs.money(QStringLiteral("md"));
         if (rs.hasField(QStringLiteral("mc")))
-            r.mc += Currency::fromVariant(rs.field(QStringLiteral("mc")));
+            r.mc += rs.money(QStringLiteral("mc"));
     }
     rs.close();
     return movements;

@@ -60,12 +60,12 @@ PeriodSumsByPeriod read(Connection &connection, const QString &sql)
     RecordSet rs = connection.query(sql);
     for (; !rs.eof(); rs.moveNext()) {
         PeriodSums s;
-        s.opening = Currency::fromVariant(rs.field(QStringLiteral("mbb")));
-        s.debit = Currency::fromVariant(rs.field(QStringLiteral("mdd")));
-        s.credit = Currency::fromVariant(rs.field(QStringLiteral("mcc")));
-        s.openingForeign = Currency::fromVariant(rs.field(QStringLiteral("mbb_f")));
-        s.debitForeign = Currency::fromVariant(rs.field(QStringLiteral("mdd_f")));
-        s.creditForeign = Currency::fromVariant(rs.field(QStringLiteral("mcc_f")));
+        s.opening = rs.money(QStringLiteral("mbb"));
+        s.debit = rs.money(QStringLiteral("mdd"));
+        s.credit = rs.money(QStringLiteral("mcc"));
+        s.openingForeign = rs.money(QStringLiteral("mbb_f"));
+        s.debitForeign = rs.money(QStringLiteral("mdd_f"));
+        s.creditForeign = rs.money(QStringLiteral("mcc_f"));
         s.openingQuantity = rs.field(QStringLiteral("nbb_s")).toDouble();
         s.debitQuantity = rs.field(QStringLiteral("ndd_s")).toDouble();
         s.creditQuantity = rs.field(QStringLiteral("ncc_s")).toDouble();

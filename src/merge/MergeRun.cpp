@@ -202,10 +202,10 @@ void MergeRun::mergeVoucher(const VoucherRow &voucher)
             group.digest = rs.text(QStringLiteral("cdigest"));
         group.currencyName = rs.isNull(QStringLiteral("cexch_name")) ? home : rs.text(QStringLiteral("cexch_name")).trimmed();
         AccSumRec &m = group.movement;
-        m.md = Currency::fromVariant(rs.field(QStringLiteral("Md")));
-        m.mc = Currency::fromVariant(rs.field(QStringLiteral("Mc")));
-        m.md_f = Currency::fromVariant(rs.field(QStringLiteral("Md_f")));
-        m.mc_f = Currency::fromVariant(rs.field(QStringLiteral("Mc_f")));
+        m.md = rs.money(QStringLiteral("Md"));
+        m.mc = rs.money(QStringLiteral("Mc"));
+        m.md_f = rs.money(QStringLiteral("Md_f"));
+        m.mc_f = rs.money(QStringLiteral("Mc_f"));
         m.nd_s = rs.field(QStringLiteral("Nd_s")).toDouble();
         m.nc_s = rs.field(QStringLiteral("Nc_s")).toDouble();
         groups.append(group);

@@ -46,8 +46,8 @@ QString CounterpartQuery(const GlPublic &pub, const QString &code, int period, c
         own.close();
         return {};
     }
-    const bool debitLine = !Currency::fromVariant(own.field(QStringLiteral("md"))).isZero();
-    const bool creditLine = !Currency::fromVariant(own.field(QStringLiteral("mc"))).isZero();
+    const bool debitLine = !own.money(QStringLiteral("md")).isZero();
+    const bool creditLine = !own.money(QStringLiteral("mc")).isZero();
     own.close();
     if (!debitLine && !creditLine)
         return {};

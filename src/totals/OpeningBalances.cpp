@@ -17,14 +17,14 @@ constexpr int FirstForeignCurrencyStyle = 2;
 void assignFigures(const RecordSet &rs, AccSumRec &rec)
 {
     rec.nd_s = rs.field(QStringLiteral("nd_s")).toDouble();
-    rec.md_f = Currency::fromVariant(rs.field(QStringLiteral("md_f")));
-    rec.md = Currency::fromVariant(rs.field(QStringLiteral("md")));
+    rec.md_f = rs.money(QStringLiteral("md_f"));
+    rec.md = rs.money(QStringLiteral("md"));
     rec.nc_s = rs.field(QStringLiteral("nc_s")).toDouble();
-    rec.mc_f = Currency::fromVariant(rs.field(QStringLiteral("mc_f")));
-    rec.mc = Currency::fromVariant(rs.field(QStringLiteral("mc")));
+    rec.mc_f = rs.money(QStringLiteral("mc_f"));
+    rec.mc = rs.money(QStringLiteral("mc"));
     rec.ne_s = rs.field(QStringLiteral("ne_s")).toDouble();
-    rec.me_f = Currency::fromVariant(rs.field(QStringLiteral("me_f")));
-    rec.me = Currency::fromVariant(rs.field(QStringLiteral("Me")));
+    rec.me_f = rs.money(QStringLiteral("me_f"));
+    rec.me = rs.money(QStringLiteral("Me"));
 }
 
 bool listsCurrencies(const AccountRecord &account, int accountType)

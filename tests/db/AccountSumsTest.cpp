@@ -14,7 +14,7 @@ namespace {
 
 Currency money(const RecordSet &rs, const char *column)
 {
-    return Currency::fromVariant(rs.field(QString::fromLatin1(column)));
+    return rs.money(QString::fromLatin1(column));
 }
 
 struct Movement {

@@ -17,7 +17,7 @@ QString text(const RecordSet &rs, const char *column)
 
 QString money(const RecordSet &rs, const char *column)
 {
-    return Currency::fromVariant(rs.field(QString::fromLatin1(column))).toString();
+    return rs.money(QString::fromLatin1(column)).toString();
 }
 
 QString quantity(const RecordSet &rs, const char *column)

@@ -91,7 +91,7 @@ Currency closingFromAccountSums(Connection &db, const QString &code, int period)
                                 .arg(code));
     if (rs.eof())
         return {};
-    const Currency me = Currency::fromVariant(rs.field(QStringLiteral("me")));
+    const Currency me = rs.money(QStringLiteral("me"));
     return rs.text(QStringLiteral("cendd_c")) == QStringLiteral("贷") ? -me : me;
 }
 

@@ -6,9 +6,7 @@
 #include <QMap>
 
 #include "GeneralLedgerRig.h"
-#include "engine/LedgerHost.h"
-#include "engine/kmmx.h"
-#include "merge/clsMxzHb.h"
+#include "LedgerRuns.h"
 #include "platform/outside/GlPublic.h"
 #include "support/LedgerCells.h"
 #include "support/Printers.h"
@@ -38,15 +36,7 @@ struct PeriodRows {
 PeriodRows mergedRows(GlPublic &pub, const QString &code, bool includeUnposted)
 {
     GridModel grid;
-    grid.setCols(49);
-    clsMxzHb hb(pub);
-    hb.Grd1 = &grid;
-    hb.iStart = 1;
-    hb.iEnd = 12;
-    hb.setInclude(includeUnposted);
-    hb.setKmCode(code);
-    hb.setHbType(clsMxzHb::enuKmCode);
-    hb.mxzCodeHbQuery();
+    runMergedLedger(pub, grid, code, includeUnposted);
     PeriodRows rows;
     for (int row = 0; row < grid.Rows(); ++row) {
         const int period = grid.TextMatrix(row, Month).toInt();
@@ -69,16 +59,7 @@ PeriodRows mergedRows(GlPublic &pub, const QString &code, bool includeUnposted)
 QMap<int, MonthFigures> detailMonths(GlPublic &pub, const QString &code, bool includeUnposted)
 {
     GridModel grid;
-    grid.setCols(49);
-    HeadlessLedgerHost host;
-    kmmx engine(pub);
-    engine.frmLedger = &host;
-    engine.objGrid = &grid;
-    engine.bBeginPeriod = 1;
-    engine.bEndPeriod = 12;
-    engine.bIncludeUnposted = includeUnposted ? 1 : 0;
-    engine.sKmCode = code;
-    EXPECT_TRUE(engine.mxbyCode());
+    runDetailLedger(pub, grid, code, includeUnposted);
     QMap<QString, QMap<int, MonthFigures>> byAccount; // account → period of a month total → its figures
     QMap<QString, Currency> openings;
     for (int row = 0; row < grid.Rows(); ++row) {

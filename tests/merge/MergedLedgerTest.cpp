@@ -91,7 +91,7 @@ Movement booksMovement(Connection &db, const QString &code, int first, int last,
 {
     RecordSet rs = db.query(QStringLiteral("select sum(md) as d, sum(mc) as c") + validLines(code, includeUnposted)
                             + QStringLiteral(" and iperiod>=%1 and iperiod<=%2").arg(first).arg(last));
-    return {Currency::fromVariant(rs.field(QStringLiteral("d"))), Currency::fromVariant(rs.field(QStringLiteral("c")))};
+    return {rs.money(QStringLiteral("d")), rs.money(QStringLiteral("c"))};
 }
 
 // Groups a merged ledger must show: distinct (voucher, key, currency, side)

@@ -253,8 +253,8 @@ SignedBalance GlPublic::openingBalance(const QString &code, int period, bool inc
                        .set(QStringLiteral("iyear"), year())
                        .execute();
     for (; !rs.eof(); rs.moveNext()) {
-        balance.amount += Currency::fromVariant(rs.field(QStringLiteral("Me")));
-        balance.foreign += Currency::fromVariant(rs.field(QStringLiteral("me_f")));
+        balance.amount += rs.money(QStringLiteral("Me"));
+        balance.foreign += rs.money(QStringLiteral("me_f"));
         balance.quantity += rs.field(QStringLiteral("ne_s")).toDouble();
     }
     return balance;

@@ -10,6 +10,7 @@
 
 #include "ProcedureCatalog.h"
 #include "SqliteStatement.h"
+#include <sqlite3.h>
 #include "platform/Failure.h"
 
 namespace qxmxz {
@@ -29,6 +30,40 @@ QString withoutPassword(const QString &url)
     QUrl parsed(url);
     parsed.setPassword(QString());
     return parsed.toString();
+}
+
+// money_value(x): an amount as a plain number, whatever the database keeps:
+// the one SQL function for arithmetic that is not a sum of amounts (a unit
+// price). PostgreSQL has it as a function of the schema.
+void moneyValue(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const double scale = *static_cast<const double *>(sqlite3_user_data(context));
+    sqlite3_result_double(context, sqlite3_value_double(arguments[0]) / scale);
+}
+
+MoneyEncoding prepareSqliteMoney(QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    int version = 0;
+    if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
+        version = q.value(0).toInt();
+    bool hasVouchers = false;
+    for (const QString &t : db.tables())
+        hasVouchers = hasVouchers || t.compare(QLatin1String("GL_accvouch"), Qt::CaseInsensitive) == 0;
+    const MoneyEncoding money = version >= Connection::SqliteFormatVersion || !hasVouchers
+                                    ? MoneyEncoding::TenThousandths
+                                    : MoneyEncoding::FloatingPoint;
+    static const double tenThousandths = double(Currency::Scale), units = 1.0;
+    const QVariant handle = db.driver()->handle();
+    sqlite3 *sqlite = *static_cast<sqlite3 *const *>(handle.data());
+    sqlite3_create_function_v2(sqlite, "money_value", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                               const_cast<double *>(money == MoneyEncoding::TenThousandths ? &tenThousandths : &units),
+                               moneyValue, nullptr, nullptr, nullptr);
+    return money;
 }
 
 [[noreturn]] void failStatement(const QString &what, const QSqlError &error, const QString &sql)
@@ -80,9 +115,10 @@ struct Connection::StreamPool {
     }
 };
 
-Connection::Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect)
+Connection::Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect,
+                       MoneyEncoding money)
     : m_connectionName(std::move(connectionName)), m_connectionText(std::move(connectionText)),
-      m_dialect(std::move(dialect)), m_streams(std::make_shared<StreamPool>()),
+      m_dialect(std::move(dialect)), m_money(money), m_streams(std::make_shared<StreamPool>()),
       m_prepared(std::make_unique<PreparedQueries>())
 {
     m_streams->baseName = m_connectionName;
@@ -159,6 +195,10 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
         throw Failure(QStringLiteral("Cannot open the database %1").arg(url),
                       QStringLiteral("a database is named sqlite:PATH, postgresql://… or odbc:DSN"));
     }
+    // Numeric columns arrive as their decimal text, so amounts are read exactly
+    // at any size (as doubles they would be exact only below about 900 billion).
+    if (backend != Backend::Sqlite)
+        db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.isValid() || !db.open()) {
         const QString reason = db.isValid() ? db.lastError().text().trimmed() : QStringLiteral("the database driver is not installed");
         db = QSqlDatabase();
@@ -172,8 +212,15 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
         pragma.exec(QStringLiteral("PRAGMA cache_size=-16384"));
         pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
     }
+    const MoneyEncoding money = backend == Backend::Sqlite ? prepareSqliteMoney(db) : MoneyEncoding::Decimal;
     return std::unique_ptr<Connection>(
-        new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names())));
+        new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names()), money));
+}
+
+RecordSet Connection::withMoney(RecordSet &&rs) const
+{
+    rs.setMoneyEncoding(m_money);
+    return std::move(rs);
 }
 
 QSqlDatabase Connection::database() const
@@ -201,7 +248,7 @@ RecordSet Connection::runAction(const SqlAction &action, const QString &original
         std::shared_ptr<SqliteStatement> statement;
         try {
             statement = std::make_shared<SqliteStatement>(database(), action.text);
-            return RecordSet(statement, original);
+            return withMoney(RecordSet(statement, original));
         } catch (const Failure &failure) {
             throw Failure(QStringLiteral("The database refused a statement"), failure.detail());
         }
@@ -213,7 +260,7 @@ RecordSet Connection::runAction(const SqlAction &action, const QString &original
         failStatement(QStringLiteral("The database refused a statement"), query.lastError(), original);
     if (!wantResult)
         return {};
-    return RecordSet(std::move(query), cursor, original, std::move(lease));
+    return withMoney(RecordSet(std::move(query), cursor, original, std::move(lease)));
 }
 
 RecordSet Connection::query(const QString &sql, RecordSet::Cursor cursor)
@@ -221,7 +268,7 @@ RecordSet Connection::query(const QString &sql, RecordSet::Cursor cursor)
     if (cursor == RecordSet::Cursor::Static && backend() != Backend::Odbc)
         if (const std::optional<ParameterizedQuery> shaped = parameterizeComparedLiterals(sql))
             if (std::optional<RecordSet> result = m_prepared->run(database(), *m_dialect, *shaped, sql))
-                return std::move(*result);
+                return withMoney(std::move(*result));
     return runAction(m_dialect->translate(sql), sql, cursor, true);
 }
 
@@ -270,7 +317,7 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
         auto statement = std::make_shared<SqliteStatement>(database(), definition.body);
         for (int i = 0; i < definition.parameters.size(); ++i)
             statement->bind(QLatin1Char(':') + definition.parameters[i].name, i < values.size() ? values[i] : QVariant());
-        return RecordSet(statement, definition.name);
+        return withMoney(RecordSet(statement, definition.name));
     }
     std::shared_ptr<void> lease;
     QSqlQuery query(streamingDatabase(cursor, lease));
@@ -306,7 +353,7 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
     }
     if (!query.exec())
         failStatement(QStringLiteral("The procedure %1 failed").arg(definition.name), query.lastError(), text);
-    return RecordSet(std::move(query), cursor, definition.name, std::move(lease));
+    return withMoney(RecordSet(std::move(query), cursor, definition.name, std::move(lease)));
 }
 
 bool Connection::hasTable(const QString &table) const

@@ -41,7 +41,14 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
+    // The version our SQLite accounting files carry (PRAGMA user_version) since
+    // they keep money in ten-thousandths; older files keep doubles.
+    static constexpr int SqliteFormatVersion = 2;
+
     Backend backend() const { return m_dialect->backend(); }
+    // How this database keeps money; every record set it returns reads money so.
+    MoneyEncoding moneyEncoding() const { return m_money; }
+    QString moneyLiteral(Currency amount) const { return qxmxz::moneyLiteral(amount, m_money); }
     const SqlDialect &dialect() const { return *m_dialect; }
     // The URL without its password: what the rights service is initialised with.
     QString connectionText() const { return m_connectionText; }
@@ -66,7 +73,8 @@ public:
 
 private:
     struct StreamPool;
-    Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect);
+    Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect, MoneyEncoding money);
+    RecordSet withMoney(RecordSet &&rs) const;
     // A database for a forward-only result. PostgreSQL loses a streamed result
     // when the same connection runs another statement, so each stream there
     // gets a connection of its own (kept in a pool); other backends stream on
@@ -77,6 +85,7 @@ private:
     QString m_connectionName;
     QString m_connectionText;
     std::unique_ptr<SqlDialect> m_dialect;
+    MoneyEncoding m_money = MoneyEncoding::Decimal;
     std::shared_ptr<StreamPool> m_streams;
     std::unique_ptr<PreparedQueries> m_prepared;
 };

@@ -100,7 +100,9 @@ TableRecordSet LocalDatabase::openTable(const QString &table)
 
 RecordSet LocalDatabase::openForward(const QString &select)
 {
-    return RecordSet(std::make_shared<SqliteStatement>(database(), m_dialect->translate(select).text), select);
+    RecordSet rs(std::make_shared<SqliteStatement>(database(), m_dialect->translate(select).text), select);
+    rs.setMoneyEncoding(MoneyEncoding::TenThousandths);
+    return rs;
 }
 
 void LocalDatabase::beginRun()

@@ -5,7 +5,7 @@
 
 #include "LocalDatabase.h"
 #include "platform/Failure.h"
-#include "platform/values/Currency.h"
+#include "platform/values/MoneyEncoding.h"
 
 namespace qxmxz {
 
@@ -16,7 +16,7 @@ constexpr qsizetype WindowRows = 512;
 QVariant storable(const QVariant &value)
 {
     if (value.metaType() == QMetaType::fromType<Currency>())
-        return value.value<Currency>().toDouble();
+        return encodeMoney(value.value<Currency>(), MoneyEncoding::TenThousandths);
     if (value.metaType().id() == QMetaType::Bool)
         return value.toBool() ? 1 : 0;
     return value;
@@ -368,7 +368,7 @@ bool TableRecordSet::seek(const QVariantList &keys)
         throw Failure(QStringLiteral("Seek on %1 needs %2 key values").arg(m_table).arg(m_indexColumns.size()));
     for (int i = 0; i < keys.size(); ++i)
         m_seek->bindValue(i, keys[i].metaType() == QMetaType::fromType<Currency>()
-                                 ? QVariant(keys[i].value<Currency>().toDouble())
+                                 ? encodeMoney(keys[i].value<Currency>(), MoneyEncoding::TenThousandths)
                                  : keys[i]);
     if (!m_seek->exec())
         throw Failure(QStringLiteral("Cannot search the working table %1").arg(m_table), m_seek->lastError().text());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/values/MoneyEncoding.h"
+
 #include <QHash>
 #include <QSqlQuery>
 #include <QString>
@@ -30,6 +32,9 @@ public:
     int fieldIndex(const QString &name) const;
     QVariant field(int index) const;
     QVariant field(const QString &name) const;
+    // A Currency column: the working database keeps money in ten-thousandths.
+    Currency money(int index) const { return decodeMoney(field(index), MoneyEncoding::TenThousandths); }
+    Currency money(const QString &name) const { return decodeMoney(field(name), MoneyEncoding::TenThousandths); }
 
     // Starts a new row: every field Null until set.
     void addNew();

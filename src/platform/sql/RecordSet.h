@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "RowStore.h"
+#include "platform/values/MoneyEncoding.h"
 
 namespace qxmxz {
 
@@ -60,6 +61,12 @@ public:
     QVariant field(const QString &name) const;
     bool isNull(const QString &name) const;
     QString text(const QString &name) const { return field(name).toString(); }
+    // A money column (or an expression over money columns) as the amount it
+    // stands for, read the way the database that made the result keeps money.
+    Currency money(int index) const { return decodeMoney(field(index), m_money); }
+    Currency money(const QString &name) const { return decodeMoney(field(name), m_money); }
+    MoneyEncoding moneyEncoding() const { return m_money; }
+    void setMoneyEncoding(MoneyEncoding encoding) { m_money = encoding; }
 
     // Moves to the first row (from the top) that matches a condition of the
     // form "col = 'text' and col2=3" (operators = <> < > <= >=, terms joined
@@ -74,6 +81,7 @@ private:
     void requireOpen() const;
 
     bool m_open = false;
+    MoneyEncoding m_money = MoneyEncoding::Decimal;
     Cursor m_cursor = Cursor::Static;
     QString m_sql;
     QStringList m_columns;

@@ -31,7 +31,8 @@ void SqliteStatement::bind(int index, const QVariant &value)
     if (!value.isValid() || value.isNull()) {
         rc = sqlite3_bind_null(m_statement, index);
     } else if (value.metaType() == QMetaType::fromType<Currency>()) {
-        rc = sqlite3_bind_double(m_statement, index, value.value<Currency>().toDouble());
+        // Our SQLite databases keep money in ten-thousandths.
+        rc = sqlite3_bind_int64(m_statement, index, value.value<Currency>().units());
     } else if (holdsWholeNumber(value) || value.metaType().id() == QMetaType::Bool) {
         rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
     } else {

@@ -25,8 +25,11 @@ protected:
         file.close();
         db = Connection::open(QStringLiteral("sqlite:") + path);
         db->execute(QStringLiteral("create table v (ccode varchar(20), iperiod smallint, md numeric(19,4), cdigest varchar(60))"));
-        db->execute(QStringLiteral("insert into v values ('1001',1,100.5,'收款'),('1002',1,20,'付款'),"
-                                   "('1001',3,0.25,N'零钱'),('1002',3,NULL,NULL)"));
+        // Amounts as this database keeps them (ten-thousandths in a new SQLite file).
+        const auto amount = [this](qint64 units) { return db->moneyLiteral(Currency::fromUnits(units)); };
+        db->execute(QStringLiteral("insert into v values ('1001',1,%1,'收款'),('1002',1,%2,'付款'),"
+                                   "('1001',3,%3,N'零钱'),('1002',3,NULL,NULL)")
+                        .arg(amount(1005000), amount(200000), amount(2500)));
     }
 
     // The codes a query finds, run as written (through the dialect, without binding its values).
@@ -49,7 +52,7 @@ TEST_F(SqliteConnection, StaticResultsNavigateAndReadFieldsByName)
     RecordSet rs = db->query(QStringLiteral("select ccode,iperiod,md,cdigest from v order by ccode,iperiod"));
     ASSERT_EQ(rs.recordCount(), 4);
     EXPECT_EQ(rs.text(QStringLiteral("CCODE")), QStringLiteral("1001"));
-    EXPECT_EQ(Currency::fromVariant(rs.field(QStringLiteral("md"))), Currency::fromUnits(1005000));
+    EXPECT_EQ(rs.money(QStringLiteral("md")), Currency::fromUnits(1005000));
     rs.moveLast();
     EXPECT_TRUE(rs.isNull(QStringLiteral("cdigest")));
     EXPECT_EQ(rs.text(QStringLiteral("cdigest")), QString()); // never the word Null
@@ -118,7 +121,7 @@ TEST_F(SqliteConnection, ServerOnlyFormsRunAndAProcedureBodyTakesNamedParameters
     call.set(QStringLiteral("kmcode"), QStringLiteral("1001%")).set(QStringLiteral("fromPeriod"), 3);
     RecordSet rs = call.execute();
     ASSERT_EQ(rs.recordCount(), 1);
-    EXPECT_EQ(Currency::fromVariant(rs.field(QStringLiteral("md"))), Currency::fromUnits(2500));
+    EXPECT_EQ(rs.money(QStringLiteral("md")), Currency::fromUnits(2500));
     EXPECT_THROW(call.set(QStringLiteral("nosuch"), 1), Failure);
     // A procedure file without its header, or with a parameter without a type, is refused.
     EXPECT_THROW(ProcedureCatalog::parse(QStringLiteral("x.sql"), QStringLiteral("select 1")), Failure);
@@ -137,4 +140,29 @@ TEST(ConnectionUrls, NameWhatCouldNotBeOpened)
             EXPECT_TRUE(f.text().contains(QStringLiteral("Cannot open the database"))) << f.describe().toStdString();
         }
     }
+}
+
+TEST(SqliteMoney, AFileMadeBeforeAmountsWereKeptInTenThousandthsIsReadAsItWasWritten)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("old.db"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    {
+        auto db = Connection::open(QStringLiteral("sqlite:") + path);
+        EXPECT_EQ(db->moneyEncoding(), MoneyEncoding::TenThousandths) << "a new file";
+        db->execute(QStringLiteral("create table GL_accvouch (ccode varchar(20), md numeric(19,4))"));
+        db->execute(QStringLiteral("insert into GL_accvouch values ('1001', 100.5), ('1001', 0.25)"));
+    }
+    auto old = Connection::open(QStringLiteral("sqlite:") + path);
+    EXPECT_EQ(old->moneyEncoding(), MoneyEncoding::FloatingPoint);
+    EXPECT_EQ(old->query(QStringLiteral("select sum(md) as md from GL_accvouch")).money(QStringLiteral("md")),
+              Currency::fromUnits(1007500));
+    EXPECT_EQ(old->moneyLiteral(Currency::fromUnits(5)), QStringLiteral("0.0005"));
+    old->execute(QStringLiteral("PRAGMA user_version = %1").arg(Connection::SqliteFormatVersion));
+    old.reset();
+    EXPECT_EQ(Connection::open(QStringLiteral("sqlite:") + path)->moneyEncoding(), MoneyEncoding::TenThousandths);
 }
