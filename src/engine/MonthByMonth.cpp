@@ -5,6 +5,7 @@
 #include "kmmx.h"
 
 #include <QHash>
+#include <QSet>
 
 #include "LedgerHost.h"
 #include "LineTotals.h"
@@ -134,6 +135,10 @@ bool kmmx::mxAllMonth()
         if (end.isEmpty())
             end = accounts.text(QStringLiteral("ccode")).trimmed();
     }
+    if (!sBeginCode.trimmed().isEmpty() && !sEndCode.trimmed().isEmpty() && begin > end) {
+        raiseMessage(m_pub, Module::mxzCond, QStringLiteral("R7.GL.QXMXZ.mxzcond.00604"), {}, 64);
+        return false;
+    }
     const QString rangeClause = QStringLiteral("((ccode >= N'") + sqlQuoted(begin) + QStringLiteral("' and ccode <= N'")
                                 + sqlQuoted(end) + QStringLiteral("') or (ccode like N'") + sqlLikePrefix(end)
                                 + QStringLiteral("%'))");
@@ -189,6 +194,21 @@ bool kmmx::mxAllMonth()
     QString groupCode;
     QStringList pendingGroups;
     QHash<QString, AccSumRec> ancestorFigures;
+    // An ancestor whose end accounts are not all in the range shows the sum of
+    // the ones listed, and its name says so: its figures are not the account's own.
+    const QSet<QString> listed(leaves.cbegin(), leaves.cend());
+    QHash<QString, QString> ancestorNames;
+    auto ancestorName = [&](const QString &ancestor) {
+        auto it = ancestorNames.constFind(ancestor);
+        if (it != ancestorNames.cend())
+            return *it;
+        bool whole = true;
+        for (const AccountRecord *under : m_pub.chart().accountsUnder(ancestor))
+            whole = whole && (!under->isEnd || listed.contains(under->code));
+        const QString name = m_pub.accountName(ancestor)
+                             + (whole ? QString() : m_pub.text(QStringLiteral("QXMXZ.engine.partialsum")));
+        return *ancestorNames.insert(ancestor, name);
+    };
 
     auto periodTexts = [&](int p, MonthRow &row, bool closing) {
         const QDate date = closing ? m_pub.calendar().end(p) : m_pub.calendar().begin(p);
@@ -225,7 +245,7 @@ bool kmmx::mxAllMonth()
             AddTotals(m_pub, figures, sum);
             MonthRow row;
             row.code = ancestor;
-            row.name = m_pub.accountName(ancestor);
+            row.name = ancestorName(ancestor);
             periodTexts(p, row, kind != OpeningRow);
             row.digest = summaryOf(kind, p);
             row.figures = sum;
@@ -298,7 +318,9 @@ bool kmmx::mxAllMonth()
         for (int p = bBeginPeriod; p <= bEndPeriod; ++p) {
             if (inQueryMode() && userStop())
                 break;
-            if (hasBalance(balance)) {
+            {
+                // The opening row of an account at zero is left out; its
+                // ancestors' opening rows are written all the same.
                 MonthRow row;
                 row.code = a;
                 row.name = m_pub.accountName(a);
@@ -307,7 +329,8 @@ bool kmmx::mxAllMonth()
                 row.figures = balance;
                 ClearMovement(row.figures);
                 row.balanceRate = CalcRate(balance.me_f, balance.me, currency);
-                addRow(row);
+                if (hasBalance(balance))
+                    addRow(row);
                 addToAncestors(a, p, OpeningRow, row.figures);
             }
             AccSumRec month;
@@ -350,8 +373,8 @@ bool kmmx::mxAllMonth()
                 if (m_stopped)
                     break;
             }
-            // An account with neither a balance nor movements this year shows no totals.
-            if (month.bPosted || !IsZeroTotals(balance, true)) {
+            // Every account closes every period with its month total and year to date.
+            {
                 MonthRow total;
                 total.code = a;
                 total.name = m_pub.accountName(a);
@@ -417,7 +440,7 @@ void kmmx::monthFill(RecordSet &rows)
                     cell = FormatQty(m_pub, value(position));
                 else if (position == 10 || position == 11 || position == 13 || position == 14 || position == 18
                          || position == 20)
-                    cell = FormatAmt(QVariant::fromValue(Currency::fromVariant(value(position))));
+                    cell = FormatAmt(QVariant::fromValue(rows.money(at[position])));
                 else
                     cell = value(position).toString();
             } else if (k == 47) {

@@ -160,4 +160,64 @@ TEST_P(MonthByMonth, AStopLeavesOnlyCompleteGroupsOnTheGrid)
             << r.cell(row, Code).toStdString();
 }
 
+TEST_P(MonthByMonth, AnAccountAtZeroClosesEveryPeriodAndItsAncestorsOpenAllTheSame)
+{
+    // 221102 has neither a balance nor a line all year; 221101 opens every period.
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("221102");
+    r.engine.sEndCode = QStringLiteral("221102");
+    r.engine.bBeginPeriod = 1;
+    r.engine.bEndPeriod = 4;
+    ASSERT_TRUE(r.engine.mxAllMonth());
+    const QString opening = r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.qcye"));
+    const QString carried = r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.snjz"));
+    QHash<QString, int> rows; // "code kind" → count
+    for (int row = 0; row < r.rows(); ++row) {
+        const QString digest = r.cell(row, Digest);
+        const QString kind = digest == opening || digest == carried ? QStringLiteral("opening")
+                             : digest == r.pub().yearToDateText(r.cell(row, Month).toInt()) ? QStringLiteral("year")
+                             : digest.endsWith(r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.yje"))) ? QStringLiteral("month")
+                                                                                                  : QStringLiteral("other");
+        ++rows[r.cell(row, Code) + u' ' + kind];
+        if (kind != u"other")
+            EXPECT_TRUE(r.cell(row, Balance).isEmpty()) << "row " << row << " of " << r.cell(row, Code).toStdString();
+    }
+    EXPECT_EQ(rows.value(QStringLiteral("221102 opening")), 0) << "an opening row at zero is left out";
+    EXPECT_EQ(rows.value(QStringLiteral("221102 month")), 4);
+    EXPECT_EQ(rows.value(QStringLiteral("221102 year")), 4);
+    EXPECT_EQ(rows.value(QStringLiteral("2211 opening")), 4);
+    EXPECT_EQ(rows.value(QStringLiteral("2211 month")), 4);
+}
+
+TEST_P(MonthByMonth, AnAncestorOverPartOfItsAccountsSaysItShowsTheListedOnesOnly)
+{
+    EngineRig r(openDemoSession(GetParam()));
+    auto nameOf = [&](const QString &begin, const QString &end, const QString &code) {
+        r.grid.setRows(0);
+        r.engine.sBeginCode = begin;
+        r.engine.sEndCode = end;
+        EXPECT_TRUE(r.engine.mxAllMonth());
+        for (int row = 0; row < r.rows(); ++row)
+            if (r.cell(row, Code) == code)
+                return r.cell(row, Name);
+        return QString();
+    };
+    const QString bank = r.pub().accountName(QStringLiteral("1002"));
+    EXPECT_EQ(nameOf(QStringLiteral("100201"), QStringLiteral("100201"), QStringLiteral("1002")),
+              bank + r.pub().text(QStringLiteral("QXMXZ.engine.partialsum")));
+    EXPECT_EQ(nameOf(QStringLiteral("1002"), QStringLiteral("1002"), QStringLiteral("1002")), bank);
+    EXPECT_EQ(nameOf(QStringLiteral("100200"), QStringLiteral("100203"), QStringLiteral("1002")), bank);
+}
+
+TEST_P(MonthByMonth, AReversedRangeIsRefusedBeforeAnythingIsBuilt)
+{
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("1002");
+    r.engine.sEndCode = QStringLiteral("1001");
+    EXPECT_FALSE(r.engine.mxAllMonth());
+    ASSERT_FALSE(r.session->messages.messages().isEmpty());
+    EXPECT_EQ(r.session->messages.messages().last().prompt, r.pub().text(QStringLiteral("R7.GL.QXMXZ.mxzcond.00604")));
+    EXPECT_EQ(r.rows(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, bothBackends(), backendTestName);
