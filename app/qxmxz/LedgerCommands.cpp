@@ -89,9 +89,11 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
     bool computed = false;
     RunProgress progress(hint, grid, err);
     try {
+        // The style decides whether a parent's totals are followed by a row per currency.
+        const int styleIndex = BookStyles::index(options.style);
         computed = kind == LedgerKind::Monthly ? engine.mxAllMonth()
-                   : byPeriod                  ? engine.mxbyPeriod()
-                                               : engine.mxbyCode();
+                   : byPeriod                  ? engine.mxbyPeriod(std::nullopt, styleIndex)
+                                               : engine.mxbyCode(styleIndex);
     } catch (...) {
         std::signal(SIGINT, previous);
         throw;

@@ -99,6 +99,7 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
     auto beginAccount = [&](const AccountRecord &account) {
         run.account = account;
         run.accountCurrency = m_pub.currency(account.currencyName);
+        run.measures = measuresUnder(m_pub, account.code);
         WriteOpeningRows(m_pub, account, bBeginPeriod, bIncludeUnposted == 1, accountType, *run.rows, run.balances,
                          run.rowSaved);
         run.movements = InitCurrencyTotals(m_pub);
@@ -269,19 +270,27 @@ void kmmx::writeLineRow(Run &run, const VoucherLine &line)
     PostTotals(m_pub, movement, run.balances[0]);
     PostTotals(m_pub, movement, run.movements[0]);
     const QString currencyName = foreignLine ? line.currencyName : m_pub.options().homeCurrencyName;
+    const AccSumRec *lineCurrency = nullptr;
     if (const qsizetype index = run.currencyNames.indexOf(currencyName); index >= 0
         && index + 1 < run.balances.size()) {
         PostTotals(m_pub, movement, run.balances[index + 1]);
         PostTotals(m_pub, movement, run.movements[index + 1]);
+        lineCurrency = &run.balances[index + 1];
     }
     run.anyMovement = true;
 
+    // The balance after the line: the account total's amount; the foreign
+    // balance of the line's own currency (a ledger over accounts of several
+    // currencies has no foreign total); the quantity where the accounts count
+    // in one unit.
     const AccSumRec &balance = run.balances[0];
+    const AccSumRec *own = lineCurrency ? lineCurrency : &balance;
     const int sign = SignOf(balance.me);
     rs.setField(QStringLiteral("Scendd_c"), balance.cDirection);
-    rs.setField(QStringLiteral("Sne_s"), FormatQty(m_pub, balance.ne_s * sign));
+    if (run.measures.oneUnit)
+        rs.setField(QStringLiteral("Sne_s"), FormatQty(m_pub, balance.ne_s * sign));
     if (foreignLine)
-        rs.setField(QStringLiteral("Sme_f"), FormatCy(balance.me_f * sign, true));
+        rs.setField(QStringLiteral("Sme_f"), FormatCy(own->me_f * sign, true));
     rs.setField(QStringLiteral("Smend"), FormatAmt(balance.me * sign));
 
     rs.setField(QStringLiteral("cPerson_id"), line.person);
@@ -332,7 +341,10 @@ void kmmx::writePeriodTotals(Run &run, int period, bool closing, int accountType
         return;
     }
     const int day = m_pub.calendar().end(period).day();
-    auto writePair = [&](const AccSumRec &movement, const AccSumRec &balance, const QString &prefix) {
+    auto writePair = [&](const AccSumRec &movementOfPeriod, const AccSumRec &balanceAfter, const QString &prefix,
+                         const LedgerMeasures &measures) {
+        const AccSumRec movement = summableFigures(movementOfPeriod, measures);
+        const AccSumRec balance = summableFigures(balanceAfter, measures);
         AccSumRec month = movement;
         copyBalance(balance, month);
         WriteTotalsRow(m_pub, period, day, run.rowSaved, TotalsRowMode::Period, month, *run.rows,
@@ -340,11 +352,12 @@ void kmmx::writePeriodTotals(Run &run, int period, bool closing, int accountType
         WriteTotalsRow(m_pub, period, day, run.rowSaved, TotalsRowMode::Cumulative, balance, *run.rows,
                        prefix + m_pub.yearToDateText(period), run.account);
     };
-    writePair(run.movements[0], run.balances[0], QString());
+    writePair(run.movements[0], run.balances[0], QString(), run.measures);
     if (accountType > 1 && !run.account.hasForeignCurrency() && !run.account.isEnd)
         for (qsizetype i = 1; i < run.movements.size(); ++i)
             if (run.movements[i].bPosted && !IsZeroTotals(run.movements[i], false))
-                writePair(run.movements[i], run.balances[i], QStringLiteral("　　") + run.currencyNames.value(i - 1));
+                writePair(run.movements[i], run.balances[i], QStringLiteral("　　") + run.currencyNames.value(i - 1),
+                          {true, run.measures.oneUnit});
 }
 
 // The page step: after each row written (and once forced at the end), show

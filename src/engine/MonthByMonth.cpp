@@ -23,6 +23,7 @@
 #include "services/MessageTitles.h"
 #include "totals/AmountFormats.h"
 #include "totals/CurrencyList.h"
+#include "totals/LedgerMeasures.h"
 #include "totals/NumberPattern.h"
 #include "totals/OpeningBalances.h"
 
@@ -209,6 +210,13 @@ bool kmmx::mxAllMonth()
                              + (whole ? QString() : m_pub.text(QStringLiteral("QXMXZ.engine.partialsum")));
         return *ancestorNames.insert(ancestor, name);
     };
+    QHash<QString, LedgerMeasures> ancestorMeasures;
+    auto measuresOf = [&](const QString &ancestor) {
+        auto it = ancestorMeasures.constFind(ancestor);
+        if (it == ancestorMeasures.cend())
+            it = ancestorMeasures.insert(ancestor, measuresUnder(m_pub, ancestor));
+        return *it;
+    };
 
     auto periodTexts = [&](int p, MonthRow &row, bool closing) {
         const QDate date = closing ? m_pub.calendar().end(p) : m_pub.calendar().begin(p);
@@ -248,7 +256,7 @@ bool kmmx::mxAllMonth()
             row.name = ancestorName(ancestor);
             periodTexts(p, row, kind != OpeningRow);
             row.digest = summaryOf(kind, p);
-            row.figures = sum;
+            row.figures = summableFigures(sum, measuresOf(ancestor));
             row.kind = kind;
             row.listCount = p * 4 + kind;
             if (yj.seek({ancestor, row.yue, kind})) {

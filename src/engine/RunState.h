@@ -9,6 +9,7 @@
 #include "platform/outside/ChartOfAccounts.h"
 #include "platform/sql/LocalRecordSet.h"
 #include "totals/AccSumRec.h"
+#include "totals/LedgerMeasures.h"
 #include "totals/LedgerRows.h"
 
 namespace qxmxz {
@@ -26,6 +27,7 @@ struct kmmx::Run {
     QVector<AccSumRec> movements;
     AccountRecord account;
     CurrencyRecord accountCurrency;
+    LedgerMeasures measures; // what the account total of the ledger being written may add up
     int accountType = 0;
     int lastPeriod = 0;
     bool anyMovement = false;

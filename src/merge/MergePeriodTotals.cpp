@@ -4,6 +4,7 @@
 
 #include "GridTransfer.h"
 #include "platform/outside/GlPublic.h"
+#include "totals/LedgerMeasures.h"
 #include "totals/LedgerRows.h"
 
 namespace qxmxz {
@@ -28,10 +29,12 @@ void MergeRun::periodSubtotal(int period)
 
     const int day = m_pub.calendar().end(period).day();
     const RowSaved saved = [this] { m_transfer->rowWritten(); };
-    WriteTotalsRow(m_pub, period, day, saved, TotalsRowMode::Period, m_current[0], *m_rows,
+    // Foreign amounts of several currencies and quantities of several units
+    // have no total; their own rows follow where the book shows currencies.
+    WriteTotalsRow(m_pub, period, day, saved, TotalsRowMode::Period, summableFigures(m_current[0], m_measures), *m_rows,
                    m_pub.periodTotalText(period), m_account);
     writeCurrencyTotals(period, m_current, false);
-    WriteTotalsRow(m_pub, period, day, saved, TotalsRowMode::Cumulative, m_cumulative[0], *m_rows,
+    WriteTotalsRow(m_pub, period, day, saved, TotalsRowMode::Cumulative, summableFigures(m_cumulative[0], m_measures), *m_rows,
                    m_pub.cumulativeText(period), m_account);
     writeCurrencyTotals(period, m_cumulative, true);
 }
@@ -45,7 +48,8 @@ void MergeRun::writeCurrencyTotals(int period, const QVector<AccSumRec> &records
         if (!records[i].bPosted || IsZeroTotals(records[i], false))
             continue;
         WriteTotalsRow(m_pub, period, day, [this] { m_transfer->rowWritten(); },
-                       cumulative ? TotalsRowMode::Cumulative : TotalsRowMode::Period, records[i], *m_rows,
+                       cumulative ? TotalsRowMode::Cumulative : TotalsRowMode::Period,
+                       summableFigures(records[i], {true, m_measures.oneUnit}), *m_rows,
                        CurrencyIndent + m_currencyNames.value(i - 1), m_account);
     }
 }

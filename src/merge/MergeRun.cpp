@@ -16,6 +16,7 @@
 #include "platform/ui/StopButtonState.h"
 #include "totals/AmountFormats.h"
 #include "totals/CurrencyList.h"
+#include "totals/LedgerMeasures.h"
 #include "totals/LedgerRows.h"
 #include "totals/NumberPattern.h"
 #include "totals/OpeningBalances.h"
@@ -132,6 +133,7 @@ void MergeRun::begin()
 void MergeRun::writeOpening()
 {
     m_currencyNames = LoadCurrencyNames(m_pub);
+    m_measures = measuresUnder(m_pub, m_account.code);
     WriteOpeningRows(m_pub, m_account, m_hb.iStart, m_hb.Include(), m_accountType, *m_rows, m_current,
                      [this] { m_transfer->rowWritten(); });
     // The opening records carry the year's movements before the first period;
@@ -253,19 +255,25 @@ void MergeRun::writeGroupRow(const VoucherRow &voucher, const Group &group, cons
     rs.setField(QStringLiteral("ccode"), voucher.key.code);
     const QString name = m_pub.accountName(m_account.code);
     rs.setField(QStringLiteral("CodeName"), name.isEmpty() ? m_account.name : name);
-    rs.setField(QStringLiteral("Price"), FormatPrice(m_pub, m.nd_s + m.nc_s,
-                                                     m_account.hasForeignCurrency() ? m.md_f + m.mc_f : m.md + m.mc));
+    // A group merged by summary may span accounts of different units; its
+    // quantity then has no sum. A group merged by account is one account.
+    const bool quantityOfOneUnit = m_measures.oneUnit || m_hb.HbType() != clsMxzHb::enuCodeDigest;
+    if (quantityOfOneUnit) {
+        rs.setField(QStringLiteral("Price"), FormatPrice(m_pub, m.nd_s + m.nc_s,
+                                                         m_account.hasForeignCurrency() ? m.md_f + m.mc_f : m.md + m.mc));
+        rs.setField(QStringLiteral("Snd_s"), FormatQty(m_pub, m.nd_s));
+        rs.setField(QStringLiteral("Snc_s"), FormatQty(m_pub, m.nc_s));
+    }
     rs.setField(QStringLiteral("Smd"), FormatAmt(m.md));
     rs.setField(QStringLiteral("Smc"), FormatAmt(m.mc));
     rs.setField(QStringLiteral("Smd_f"), FormatCy(m.md_f, true));
     rs.setField(QStringLiteral("Smc_f"), FormatCy(m.mc_f, true));
-    rs.setField(QStringLiteral("Snd_s"), FormatQty(m_pub, m.nd_s));
-    rs.setField(QStringLiteral("Snc_s"), FormatQty(m_pub, m.nc_s));
 
     const AccSumRec &total = m_current[0];
     const int sign = SignOf(total.me);
     rs.setField(QStringLiteral("Scendd_c"), total.cDirection);
-    rs.setField(QStringLiteral("Sne_s"), FormatQty(m_pub, total.ne_s * sign));
+    if (m_measures.oneUnit)
+        rs.setField(QStringLiteral("Sne_s"), FormatQty(m_pub, total.ne_s * sign));
     if (m_account.hasForeignCurrency())
         rs.setField(QStringLiteral("Sme_f"), FormatCy(total.me_f * sign, true));
     rs.setField(QStringLiteral("Smend"), FormatAmt(total.me * sign));

@@ -10,6 +10,7 @@
 #include "MergeStatements.h"
 #include "platform/outside/ChartOfAccounts.h"
 #include "totals/AccSumRec.h"
+#include "totals/LedgerMeasures.h"
 
 namespace qxmxz {
 
@@ -63,6 +64,7 @@ private:
     int m_accountType;
     HostControls m_controls;
     AccountRecord m_account;
+    LedgerMeasures m_measures; // what the account's totals may add up
     QString m_table;
     std::unique_ptr<DynasetRecordSet> m_rows;
     std::unique_ptr<GridTransfer> m_transfer;

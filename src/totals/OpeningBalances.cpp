@@ -2,6 +2,7 @@
 
 #include "BalanceDirection.h"
 #include "CurrencyList.h"
+#include "LedgerMeasures.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
@@ -77,7 +78,8 @@ int WriteOpeningRows(const GlPublic &pub, const AccountRecord &account, int firs
     LoadOpeningBalances(pub, records, account.code, firstPeriod, includeUnposted);
 
     int written = 0;
-    const AccSumRec &total = records[0];
+    const LedgerMeasures measures = measuresUnder(pub, account.code);
+    const AccSumRec total = summableFigures(records[0], measures);
     if (!total.me.isZero() || !total.me_f.isZero() || writeZeroOpening) {
         const QString summary = pub.text(firstPeriod == 1 ? QStringLiteral("R7.GL.QXMXZ.yujmod.00811")
                                                            : QStringLiteral("R7.GL.QXMXZ.yujmod.00812"));
@@ -89,7 +91,8 @@ int WriteOpeningRows(const GlPublic &pub, const AccountRecord &account, int firs
         for (qsizetype i = 1; i < records.size(); ++i) {
             if (records[i].me_f.isZero())
                 continue;
-            if (WriteBalanceRow(pub, QStringLiteral("  ") + records[i].cName, rs, records[i], account,
+            if (WriteBalanceRow(pub, QStringLiteral("  ") + records[i].cName, rs,
+                                summableFigures(records[i], {true, measures.oneUnit}), account,
                                 ZeroBalanceRow::Skip, rowSaved))
                 ++written;
         }

@@ -26,7 +26,9 @@ void LoadOpeningBalances(const GlPublic &pub, QVector<AccSumRec> &records, const
 // The opening part of a ledger. Fills `records` afresh (InitCurrencyTotals,
 // then LoadOpeningBalances for the account) and writes:
 //  - the opening row of the account total, when its balance amount or
-//    foreign balance is not 0, or always with `writeZeroOpening` (then a zero
+//    foreign balance is not 0 (foreign amounts and quantities only where the
+//    accounts under the code share one currency, one unit: LedgerMeasures),
+//    or always with `writeZeroOpening` (then a zero
 //    balance shows as balanced). Its summary is the text of
 //    "R7.GL.QXMXZ.yujmod.00811" for period 1 (carried over from last year)
 //    and of "R7.GL.QXMXZ.yujmod.00812" for a later first period;

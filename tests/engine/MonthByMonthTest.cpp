@@ -179,8 +179,9 @@ TEST_P(MonthByMonth, AnAccountAtZeroClosesEveryPeriodAndItsAncestorsOpenAllTheSa
                              : digest.endsWith(r.pub().text(QStringLiteral("R7.GL.QXMXZ.kmmx.yje"))) ? QStringLiteral("month")
                                                                                                   : QStringLiteral("other");
         ++rows[r.cell(row, Code) + u' ' + kind];
-        if (kind != u"other")
+        if (kind != u"other") {
             EXPECT_TRUE(r.cell(row, Balance).isEmpty()) << "row " << row << " of " << r.cell(row, Code).toStdString();
+        }
     }
     EXPECT_EQ(rows.value(QStringLiteral("221102 opening")), 0) << "an opening row at zero is left out";
     EXPECT_EQ(rows.value(QStringLiteral("221102 month")), 4);
