@@ -7,6 +7,7 @@
 #include "generator/GeneratedChart.h"
 #include "generator/SeededRandom.h"
 #include "install/CompanyParts.h"
+#include "install/EarlierYear.h"
 #include "install/SchemaStatements.h"
 #include "install/TableLoader.h"
 #include "install/VoucherBook.h"
@@ -52,7 +53,8 @@ VoucherLine credit(const QString &code, Currency amount)
 // of all lines on the busy bank account 100201.
 enum class Kind {
     Sale, SaleOfTwo, Collection, Purchase, Payment, BankExpense, CashExpense, BankCharge, MaterialIssue,
-    Completion, CostOfSales, DollarReceipt, HongKongPayment, Payroll, SellingExpense, TravelAdvance
+    Completion, CostOfSales, DollarReceipt, HongKongPayment, Payroll, SellingExpense, TravelAdvance,
+    TravelSettlement, SalesReturn
 };
 
 struct KindInfo {
@@ -66,13 +68,21 @@ const KindInfo Kinds[] = {
     {Kind::Payment, 2, 9},        {Kind::BankExpense, 2, 5},   {Kind::CashExpense, 2, 8},  {Kind::BankCharge, 2, 3},
     {Kind::MaterialIssue, 3, 6},  {Kind::Completion, 3, 5},    {Kind::CostOfSales, 2, 8},  {Kind::DollarReceipt, 2, 2},
     {Kind::HongKongPayment, 2, 2}, {Kind::Payroll, 4, 3},      {Kind::SellingExpense, 3, 3}, {Kind::TravelAdvance, 2, 2},
+    {Kind::TravelSettlement, 2, 2}, {Kind::SalesReturn, 3, 1},
 };
+
+// A closed year has all its vouchers posted and knows no account opened since.
+enum class YearKind { Current, Closed };
 
 class Generator {
 public:
-    Generator(const Chart &chart, const CompanyOptions &options) : m_chart(chart), m_options(options), m_random(options.seed) {}
+    Generator(const Chart &chart, const CompanyOptions &options, YearKind yearKind)
+        : m_chart(chart), m_options(options), m_yearKind(yearKind), m_random(options.seed)
+    {
+    }
 
-    void run(VoucherBook &book)
+    template <typename Book>
+    void run(Book &&book)
     {
         const qint64 total = m_options.voucherLines;
         qint64 written = 0;
@@ -80,8 +90,13 @@ public:
             const qint64 remaining = total - written;
             const KindInfo &kind = choose(remaining);
             Voucher v = make(kind.kind);
+            // Now and then a pair of lines struck out inside a valid voucher,
+            // where that leaves no single line over.
+            const qint64 after = remaining - v.lines.size() - 2;
+            if (m_random.between(1, 100) == 1 && after >= 0 && after != 1)
+                strikeOutPair(v);
             place(v, written, total);
-            book.add(v);
+            book(v);
             written += v.lines.size();
         }
     }
@@ -132,7 +147,7 @@ private:
         v.maker = m_random.pick(makers);
         v.checker = m_random.percent(75) ? people::Zhao : people::Qian;
         v.poster = people::Demo;
-        if (v.period == 12 && day >= 25)
+        if (m_yearKind == YearKind::Current && v.period == 12 && day >= 25)
             v.poster.clear();
         if (m_random.between(1, 500) == 1) {
             v.voided = true;
@@ -145,9 +160,34 @@ private:
     int customerIndex() { return int(m_random.between(0, m_chart.customers.size() - 1)); }
     int supplierIndex() { return int(m_random.between(0, m_chart.suppliers.size() - 1)); }
 
+    // A line of the voucher's first account and one of its last, both struck out.
+    void strikeOutPair(Voucher &v)
+    {
+        const Currency a = amount(100, 5000);
+        for (const bool isDebit : {true, false}) {
+            VoucherLine line = isDebit ? v.lines.first() : v.lines.last();
+            line.debit = isDebit ? a : Currency();
+            line.credit = isDebit ? Currency() : a;
+            line.foreignDebit = line.foreignCredit = Currency();
+            line.debitQuantity = line.creditQuantity = 0;
+            line.invalid = true;
+            v.lines << line;
+        }
+    }
+
+    // The bank account of a receipt: mostly the busy one, some to the account
+    // opened this year.
+    QString receivingBank()
+    {
+        if (m_yearKind == YearKind::Current && m_random.percent(10))
+            return QString::fromLatin1(generated::NewBankAccount);
+        return QStringLiteral("100201");
+    }
+
     VoucherLine bankLine(Currency amount, bool isDebit)
     {
-        VoucherLine line = isDebit ? debit(QStringLiteral("100201"), amount) : credit(QStringLiteral("100201"), amount);
+        const QString bank = isDebit ? receivingBank() : QStringLiteral("100201");
+        VoucherLine line = isDebit ? debit(bank, amount) : credit(bank, amount);
         line.settlement = m_random.percent(50) ? QStringLiteral("2") : QStringLiteral("3");
         line.settlementNumber = QStringLiteral("N%1").arg(m_random.between(100000, 999999));
         return line;
@@ -324,6 +364,36 @@ private:
             v.digest = QStringLiteral("支付销售费用");
             break;
         }
+        case Kind::TravelSettlement: {
+            // Travel expenses settled against the advances: 1221 goes through
+            // zero and changes direction now and then.
+            const int department = int(m_random.between(0, 5));
+            const int e = 2 * 6 + department; // category 03, travel
+            const Currency a = amount(500, 6000);
+            VoucherLine expense = debit(m_chart.adminExpenses[e], a);
+            expense.department = m_chart.adminDepartments[e];
+            VoucherLine advance = credit(QStringLiteral("1221"), a);
+            advance.person = m_random.percent(50) ? QStringLiteral("004") : QStringLiteral("006");
+            l << expense << advance;
+            v.sign = QStringLiteral("转");
+            v.digest = QStringLiteral("报销差旅费");
+            break;
+        }
+        case Kind::SalesReturn: {
+            // A sale returned, booked in red ink: negative amounts and
+            // quantities on the sides of the sale.
+            const int c = customerIndex();
+            VoucherLine revenue = revenueLine(m_random.pick(m_chart.revenues), int(m_random.between(1, 5)));
+            revenue.credit = -revenue.credit;
+            revenue.creditQuantity = -revenue.creditQuantity;
+            const Currency vat = vatOf(revenue.credit);
+            VoucherLine receivable = debit(m_chart.customers[c], revenue.credit + vat);
+            receivable.customer = m_chart.customerCodes[c];
+            l << receivable << revenue << credit(QStringLiteral("22210102"), vat);
+            v.sign = QStringLiteral("转");
+            v.digest = QStringLiteral("销售退回");
+            break;
+        }
         case Kind::TravelAdvance: {
             const Currency a = amount(500, 5000);
             VoucherLine advance = debit(QStringLiteral("1221"), a);
@@ -339,6 +409,7 @@ private:
 
     const Chart &m_chart;
     CompanyOptions m_options;
+    YearKind m_yearKind;
     SeededRandom m_random;
 };
 
@@ -374,6 +445,29 @@ void createVoucherIndexes(Connection &connection)
         connection.execute(index.statement);
 }
 
+// The closed year before, with a tenth of the current year's lines, all
+// posted and closed into retained earnings, leading into the current
+// year's openings; its calendar and function rights (for some users only).
+void writeClosedYear(Connection &connection, const Chart &chart, const CompanyOptions &options,
+                     const QList<Opening> &currentOpenings)
+{
+    CompanyOptions closed = options;
+    closed.year = options.year - 1;
+    closed.voucherLines = std::max<qint64>(2, options.voucherLines / 10);
+    closed.seed = options.seed ^ 0xC105EDULL;
+    QList<Voucher> vouchers;
+    Generator(chart, closed, YearKind::Closed).run([&](const Voucher &v) { vouchers << v; });
+    vouchers += yearEndClosing(closed.year, chart.accounts, vouchers, QStringLiteral("4103"), QStringLiteral("410401"),
+                               people::Wang);
+    loadEarlierYear(connection, closed.year);
+    writeChart(connection, closed.year, chart.accounts);
+    writeOpenings(connection, closed.year, openingsLeadingTo(currentOpenings, vouchers));
+    VoucherBook book(connection, closed.year, 1);
+    for (const Voucher &v : std::as_const(vouchers))
+        book.add(v);
+    book.finish();
+}
+
 } // namespace
 
 void generateCompany(Connection &connection, const CompanyOptions &options)
@@ -387,12 +481,16 @@ void generateCompany(Connection &connection, const CompanyOptions &options)
         loadReferenceData(connection, options.year,
                           QStringLiteral("生成公司 Generated Co. (%1 lines, seed %2)").arg(options.voucherLines).arg(options.seed));
         writePartners(connection, chart);
-        writeChart(connection, options.year, chart.accounts);
-        writeOpenings(connection, options.year, generated::openings(chart, openingsRandom));
+        writeChart(connection, options.year, chart.accounts, chart.addedLater);
+        const QList<Opening> openings = generated::openings(chart, openingsRandom);
+        writeOpenings(connection, options.year, openings);
         dropVoucherIndexes(connection);
-        VoucherBook book(connection, options.year, 1); // its lines use cDefine1 only
-        Generator(chart, options).run(book);
-        book.finish();
+        {
+            VoucherBook book(connection, options.year, 1); // its lines use cDefine1 only
+            Generator(chart, options, YearKind::Current).run([&](const Voucher &v) { book.add(v); });
+            book.finish();
+        }
+        writeClosedYear(connection, chart, options, openings);
         createVoucherIndexes(connection);
         connection.commit();
     } catch (const Failure &failure) {
@@ -400,6 +498,7 @@ void generateCompany(Connection &connection, const CompanyOptions &options)
         throw Failure(QStringLiteral("Cannot generate the company"), failure.describe());
     }
     rebuildAccountSums(connection, options.year);
+    rebuildAccountSums(connection, options.year - 1);
     // Statistics of the loaded tables, so that the planner picks the partial
     // index of unposted lines and the code index of the ledgers.
     connection.execute(QStringLiteral("ANALYZE"));

@@ -75,6 +75,9 @@ Chart chart()
     hkd.bank = hkd.journal = true;
     hkd.currency = QStringLiteral("港币");
     a << hkd;
+    Account newBank = fixed(NewBankAccount, "建设银行一般户", "CCB general account", true, "资产");
+    newBank.bank = newBank.journal = true;
+    c.addedLater << newBank;
 
     Account receivable = fixed("1122", "应收账款", "Accounts receivable", true, "资产");
     receivable.byCustomer = true;
@@ -129,6 +132,7 @@ Chart chart()
     a << fixed("22210102", "销项税额", "Output VAT", false, "负债");
     a << fixed("222102", "未交增值税", "Unpaid VAT", false, "负债");
     a << fixed("4001", "实收资本", "Paid-in capital", false, "权益");
+    a << fixed("4103", "本年利润", "Profit of the year", false, "权益");
     a << fixed("4104", "利润分配", "Profit distribution", false, "权益");
     a << fixed("410401", "未分配利润", "Retained earnings", false, "权益");
     a << fixed("5001", "生产成本", "Production cost", true, "成本");

@@ -13,6 +13,9 @@ namespace qxmxz::db::generated {
 // with the accounts its vouchers draw from grouped by role.
 struct Chart {
     QList<Account> accounts;
+    // Accounts opened in the current year: stored after the others, as a
+    // chart that grew over the years is, and unknown to the years before.
+    QList<Account> addedLater;
     QStringList customers;      // 1122NN, one per customer
     QStringList customerCodes;  // the customer of each, same order
     QStringList suppliers;      // 2202NN
@@ -32,6 +35,9 @@ Chart chart();
 // Year openings that balance (retained earnings take the difference), drawn
 // from `random`.
 QList<Opening> openings(const Chart &chart, SeededRandom &random);
+
+// The bank account opened in the current year.
+inline constexpr const char *NewBankAccount = "100204";
 
 // Unit cost of an account with quantities (material or goods), from its code.
 double unitCost(const QString &code);

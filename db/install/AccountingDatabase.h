@@ -35,7 +35,8 @@ struct CompanyOptions {
 
 // A large company generated from the seed: the same seed gives the same
 // company. About 200 end accounts in three grades, exactly
-// `voucherLines` voucher lines, then GL_accsum rebuilt. Expects an empty
+// `voucherLines` voucher lines in the year (and a closed year before it with
+// a tenth of them), then GL_accsum rebuilt. Expects an empty
 // database with the schema installed.
 void generateCompany(Connection &connection, const CompanyOptions &options);
 

@@ -35,7 +35,11 @@ QVariant textOrNull(const QString &text)
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
-// The accounts on the other side of a line, each once, in line order.
+// The width of GL_accvouch.ccode_equal.
+constexpr qsizetype CounterpartWidth = 400;
+
+// The accounts on the other side of a line, each once, in line order, as
+// many whole codes as the column holds (a closing voucher has hundreds).
 QString counterpartCodes(const Voucher &voucher, const VoucherLine &line)
 {
     const bool debitSide = !line.debit.isZero();
@@ -44,8 +48,11 @@ QString counterpartCodes(const Voucher &voucher, const VoucherLine &line)
         if (other.invalid)
             continue;
         const bool otherDebit = !other.debit.isZero();
-        if (otherDebit != debitSide && !codes.contains(other.code))
+        if (otherDebit != debitSide && !codes.contains(other.code)) {
+            if (codes.join(u',').size() + 1 + other.code.size() > CounterpartWidth)
+                break;
             codes << other.code;
+        }
     }
     return codes.join(u',');
 }
