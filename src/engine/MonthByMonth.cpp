@@ -125,7 +125,7 @@ bool kmmx::mxAllMonth()
         if (selected.isEmpty())
             selected = sKmCode;
         RecordSet accounts = server.query(QStringLiteral("select * from code where ccode like N'") + sqlLikePrefix(selected)
-                                          + QStringLiteral("%' and iyear=") + year);
+                                          + QStringLiteral("%' and iyear=") + year + QStringLiteral(" order by ccode"));
         if (accounts.eof()) {
             raiseMessage(m_pub, Module::kmmx, QStringLiteral("R7.GL.QXMXZ.kmmx.00704"), {}, 64);
             return false;

@@ -221,4 +221,19 @@ TEST_P(MonthByMonth, AReversedRangeIsRefusedBeforeAnythingIsBuilt)
     EXPECT_EQ(r.rows(), 0);
 }
 
+TEST_P(MonthByMonth, WithoutARangeTheAccountShownGivesAllItsAccountsInCodeOrder)
+{
+    // 100200 is stored after the rest of the chart: the range still runs
+    // from the first to the last code under 1002.
+    EngineRig r(openDemoSession(GetParam()));
+    r.host.account = QStringLiteral("1002 ") + r.pub().accountName(QStringLiteral("1002"));
+    ASSERT_TRUE(r.engine.mxAllMonth());
+    QStringList codes;
+    for (int row = 0; row < r.rows(); ++row)
+        if (!codes.contains(r.cell(row, Code)))
+            codes << r.cell(row, Code);
+    EXPECT_EQ(codes, (QStringList{QStringLiteral("1002"), QStringLiteral("100200"), QStringLiteral("100201"),
+                                  QStringLiteral("100202"), QStringLiteral("100203")}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, bothBackends(), backendTestName);
