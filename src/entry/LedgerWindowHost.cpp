@@ -2,9 +2,9 @@
 
 #include <QTimer>
 
-#include "entry/GlPublicObject.h"
-#include "entry/LoginContext.h"
-#include "mxz.h"
+#include "GlPublicObject.h"
+#include "LoginContext.h"
+#include "windows/mxz.h"
 
 namespace qxmxz {
 
@@ -23,6 +23,9 @@ void LedgerWindowHost::showDetailLedger(const DetailLedgerRequest &request)
     mxz ledger(pub, window);
     QTimer::singleShot(0, &ledger, [&ledger] { ledger.selectAccount(0); });
     ledger.exec();
+    // A closed window lets the login and the general-ledger object go: a
+    // host that displays again sets ObjLogin again.
+    LoginContext::release();
 }
 
 // The general-ledger and report windows are not part of this host yet: the

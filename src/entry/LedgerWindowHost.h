@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/WindowHost.h"
+#include "WindowHost.h"
 
 namespace qxmxz {
 
