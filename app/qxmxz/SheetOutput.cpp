@@ -106,6 +106,8 @@ void writeSheetOutput(GlPublic &pub, const CliArguments &args, SheetFormat forma
                                                    : writeSheetPdf(sheet, layout, partial.fileName());
     if (result != print::Done)
         fail(result);
+    QFile::setPermissions(partial.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                                  | QFileDevice::ReadOther);
     QFile::remove(path);
     if (!QFile::rename(partial.fileName(), path))
         fail(print::ExportWriteFailed);

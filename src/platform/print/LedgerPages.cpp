@@ -108,6 +108,21 @@ int LedgerPages::paint(QPagedPaintDevice &device, const StopRequested &stop, int
     auto drawCell = [&](const QRectF &r, const QString &text, Qt::Alignment a) {
         painter.drawText(r.adjusted(pad, 0, -pad, 0), a | Qt::TextSingleLine, text);
     };
+    // A caption wider than its column is set smaller rather than cut off.
+    auto drawCaption = [&](const QRectF &r, const QString &text) {
+        const double room = r.width() - 2 * pad;
+        const double needed = QFontMetricsF(painter.font(), &device).horizontalAdvance(text);
+        if (needed <= room || needed <= 0) {
+            drawCell(r, text, Qt::AlignCenter);
+            return;
+        }
+        const QFont normal = painter.font();
+        QFont smaller = normal;
+        smaller.setPointSizeF(std::max(3.0, normal.pointSizeF() * room / needed));
+        painter.setFont(smaller);
+        drawCell(r, text, Qt::AlignCenter);
+        painter.setFont(normal);
+    };
     auto drawPageFrame = [&](int page) {
         double y = m.page.top();
         if (!m_layout.title.isEmpty()) {
@@ -132,17 +147,17 @@ int LedgerPages::paint(QPagedPaintDevice &device, const StopRequested &stop, int
             if (col.band < 0 || !two) {
                 const QRectF r(lefts[c], y, widths[c], m.heading);
                 painter.drawRect(r);
-                drawCell(r, col.caption, Qt::AlignCenter);
+                drawCaption(r, col.caption);
             } else {
                 const QRectF r(lefts[c], y + h, widths[c], h);
                 painter.drawRect(r);
-                drawCell(r, col.caption, Qt::AlignCenter);
+                drawCaption(r, col.caption);
             }
         }
         for (const SheetBand &band : m_sheet.bands) {
             const QRectF r(lefts[band.firstColumn], y, lefts[band.lastColumn] + widths[band.lastColumn] - lefts[band.firstColumn], h);
             painter.drawRect(r);
-            drawCell(r, band.caption, Qt::AlignCenter);
+            drawCaption(r, band.caption);
         }
         painter.setFont(m.font);
         double fy = m.page.bottom() - m.bottom;
