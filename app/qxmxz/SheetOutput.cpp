@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 
 #include "platform/Failure.h"
+#include "platform/outside/GlOptions.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/print/LedgerSheet.h"
 #include "platform/print/PrintResultCodes.h"
@@ -68,7 +69,7 @@ PageHeading generalPageHeading(const GlPublic &pub, const QString &account, cons
     PageHeading h;
     h.heading = {pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.zz")),
                  pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.km")) + account,
-                 pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00119")),
+                 pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00119")) + pub.options().accountSetName,
                  QString(), unit, currency};
     h.footing = {pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00120")), pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00121")),
                  pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00122")) + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")),
