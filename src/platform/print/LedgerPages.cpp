@@ -106,7 +106,10 @@ int LedgerPages::paint(QPagedPaintDevice &device, const StopRequested &stop, int
         }
     };
     auto drawCell = [&](const QRectF &r, const QString &text, Qt::Alignment a) {
+        const QPen rule = painter.pen();
+        painter.setPen(QColor(0, 0, 0));
         painter.drawText(r.adjusted(pad, 0, -pad, 0), a | Qt::TextSingleLine, text);
+        painter.setPen(rule);
     };
     // A caption wider than its column is set smaller rather than cut off.
     auto drawCaption = [&](const QRectF &r, const QString &text) {
@@ -125,6 +128,7 @@ int LedgerPages::paint(QPagedPaintDevice &device, const StopRequested &stop, int
     };
     auto drawPageFrame = [&](int page) {
         double y = m.page.top();
+        painter.setPen(QColor(0, 0, 0));
         if (!m_layout.title.isEmpty()) {
             painter.setFont(m.title);
             QStringList parts;
@@ -160,6 +164,7 @@ int LedgerPages::paint(QPagedPaintDevice &device, const StopRequested &stop, int
             drawCaption(r, band.caption);
         }
         painter.setFont(m.font);
+        painter.setPen(QColor(0, 0, 0));
         double fy = m.page.bottom() - m.bottom;
         for (const QList<TemplateField> &line : m_layout.footingLines) {
             drawFieldLine(line, fy);
