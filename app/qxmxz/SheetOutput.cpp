@@ -10,7 +10,9 @@
 #include "platform/outside/GlOptions.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/print/LedgerSheet.h"
+#include "platform/outside/Login.h"
 #include "platform/print/PrintResultCodes.h"
+#include "platform/print/PrintSetup.h"
 #include "platform/print/PrintTemplate.h"
 #include "platform/print/SheetExport.h"
 #include "services/CheckRight.h"
@@ -97,6 +99,8 @@ void writeSheetOutput(GlPublic &pub, const CliArguments &args, SheetFormat forma
             throw Failure::withKey(QStringLiteral("QXMXZ.cli.notemplate"), {printName},
                                    QStringLiteral("No print template %1").arg(printName));
         }
+        if (pub.login())
+            applyPrintSetup(printName, pub.login()->userId(), layout);
     }
     // The partial file lives beside the target, so that putting it in place is a rename.
     QTemporaryFile partial(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".qxmxz-XXXXXX.part")));
