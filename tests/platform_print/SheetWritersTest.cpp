@@ -10,7 +10,9 @@
 #include "platform/print/LedgerSheet.h"
 #include "platform/print/PrintResultCodes.h"
 #include "platform/print/PrintTemplate.h"
+#include "platform/print/PrinterOutput.h"
 #include "platform/print/SheetExport.h"
+#include <QPrinter>
 #include "platform/ui/GridAlignment.h"
 #include "platform/ui/GridColor.h"
 #include "platform/ui/GridModel.h"
@@ -200,4 +202,47 @@ TEST(SheetWriters, NothingToPrintAndUnwritableTargetsAreResultCodes)
     EXPECT_EQ(writeSheetPdf(ledger.sheet(), PrintTemplate{}, dir.filePath(QStringLiteral("s.pdf")), [&] { return ++asked > 1; }),
               print::StoppedByUser);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("s.pdf"))));
+}
+
+TEST(SheetPrinter, PrintsThePrintersPageRangeOnTheTemplatesPaper)
+{
+    SmallLedger ledger(150);
+    QTemporaryDir dir;
+    PrintTemplate layout;
+    ASSERT_EQ(loadPrintTemplate(QStringLiteral("GLZzJe"), QStringLiteral("en-US"), layout), print::Done);
+    const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
+    ASSERT_EQ(writeSheetPdf(ledger.sheet(), layout, whole), print::Done);
+    const QRegularExpression pagesLine(QStringLiteral("Pages:\\s+(\\d+)"));
+    const int pages = pagesLine.match(QString::fromUtf8(test::toolOutput(QStringLiteral("pdfinfo"), {whole}))).captured(1).toInt();
+    ASSERT_GE(pages, 3);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString part = dir.filePath(QStringLiteral("part.pdf"));
+    printer.setOutputFileName(part);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    ASSERT_EQ(printSheet(ledger.sheet(), layout, printer), print::Done);
+    const QString info = QString::fromUtf8(test::toolOutput(QStringLiteral("pdfinfo"), {part}));
+    EXPECT_EQ(pagesLine.match(info).captured(1).toInt(), 2);
+    // The general ledger's amount template is portrait A4.
+    EXPECT_TRUE(info.contains(QStringLiteral("595.2 x 841.68")) || info.contains(QStringLiteral("595 x 842"))) << info.toStdString();
+    // The printed pages hold the rows of pages 2 and 3 of the whole ledger.
+    auto summaries = [](const QString &pdf, int first, int last) {
+        const QString text = QString::fromUtf8(test::toolOutput(
+            QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(first), QStringLiteral("-l"), QString::number(last), pdf,
+                                          QStringLiteral("-")}));
+        QStringList found;
+        for (const auto &m : QRegularExpression(QStringLiteral("收到货款 \\d+")).globalMatch(text))
+            found << m.captured(0);
+        return found;
+    };
+    const QStringList printed = summaries(part, 1, 2);
+    EXPECT_FALSE(printed.isEmpty());
+    EXPECT_EQ(printed, summaries(whole, 2, 3));
+    EXPECT_FALSE(printed.contains(QStringLiteral("收到货款 1")));
+
+    GridModel emptyGrid;
+    HeaderModel emptyHeader;
+    EXPECT_EQ(printSheet(ledgerGridSheet(emptyGrid, emptyHeader, 0, 21, {}), layout, printer), print::NothingToPrint);
 }
