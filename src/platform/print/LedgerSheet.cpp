@@ -83,7 +83,6 @@ LedgerSheet ledgerGridSheet(const GridModel &grid, const HeaderModel &header, in
         }
         sheet.columns << column;
     }
-    // A band shown over a single column whose caption repeats it reads as one caption.
     return sheet;
 }
 
