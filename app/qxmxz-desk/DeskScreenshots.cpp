@@ -7,6 +7,7 @@
 #include "windows/VoucherWindow.h"
 #include "windows/frmKJYL.h"
 #include "windows/mxz.h"
+#include "windows/zzmain.h"
 
 namespace qxmxz {
 
@@ -57,6 +58,12 @@ int takeScreenshots(GlPublic &pub, const QString &account, const QDir &folder, c
                 }
         }
     }
+    zzmain general(pub, QStringList{account + u' ' + pub.accountName(account)}, BookStyle::Je, false);
+    general.resize(1100, 560);
+    general.show();
+    general.selectAccount(0);
+    if (!save(general, folder.filePath(QStringLiteral("zzmain-%1-%2.png").arg(account, language)), err))
+        return 1;
     frmKJYL calendar(pub);
     return save(calendar, folder.filePath(QStringLiteral("calendar-%1.png").arg(language)), err) ? 0 : 1;
 }

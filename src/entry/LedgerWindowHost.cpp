@@ -3,8 +3,10 @@
 #include <QTimer>
 
 #include "GlPublicObject.h"
+#include "platform/outside/GlPublic.h"
 #include "LoginContext.h"
 #include "windows/mxz.h"
+#include "windows/zzmain.h"
 
 namespace qxmxz {
 
@@ -28,9 +30,20 @@ void LedgerWindowHost::showDetailLedger(const DetailLedgerRequest &request)
     LoginContext::release();
 }
 
-// The general-ledger and report windows are not part of this host yet: the
-// request returns at once, as a closed window would.
-void LedgerWindowHost::showGeneralLedger(const GeneralLedgerRequest &) {}
+void LedgerWindowHost::showGeneralLedger(const GeneralLedgerRequest &request)
+{
+    GlPublic &pub = LoginContext::publicObject().pub();
+    BookStyle style = BookStyle::Je;
+    BookStyles::fromText(request.styleText, style);
+    const QString entry = request.account.contains(u' ') ? request.account
+                                                         : request.account + u' ' + pub.accountName(request.account);
+    zzmain general(pub, QStringList{entry}, style, request.includeUnposted);
+    general.selectAccount(0);
+    general.exec();
+}
+
+// The report service is a host's own: without one the request returns at
+// once, as a closed window would.
 
 void LedgerWindowHost::queryReport(const ReportRequest &) {}
 

@@ -6,7 +6,8 @@ namespace qxmxz {
 
 // The window host the component's own windows give the display methods: a
 // detail-ledger request opens the detail-ledger window modally on the
-// component-wide general-ledger object, for the periods of the request.
+// component-wide general-ledger object, for the periods of the request; a
+// general-ledger request opens the general-ledger window.
 class LedgerWindowHost : public WindowHost {
 public:
     void showDetailLedger(const DetailLedgerRequest &request) override;

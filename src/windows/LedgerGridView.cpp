@@ -19,6 +19,18 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
+        // A grid that carries its own heading rows (the fixed rows) shows
+        // them as a header: button colour, bold, centred.
+        const auto *grid = qobject_cast<const GridModel *>(index.model());
+        if (grid && index.row() < grid->FixedRows()) {
+            QStyleOptionViewItem heading = option;
+            heading.font.setBold(true);
+            heading.displayAlignment = Qt::AlignCenter;
+            heading.state &= ~QStyle::State_Selected;
+            painter->fillRect(option.rect, option.palette.button());
+            QStyledItemDelegate::paint(painter, heading, index);
+            return;
+        }
         const QVariant rgb = index.data(GridModel::BackgroundRgbRole);
         if (rgb.isValid() && !(option.state & QStyle::State_Selected)) {
             const int value = rgb.toInt();
@@ -53,6 +65,16 @@ void LedgerGridView::setLedger(GridModel *grid, HeaderModel *header)
     m_bandHeader->setHeaderModel(header);
     if (!grid)
         return;
+    if (!header) {
+        // Headings live in the grid's fixed rows; widths and hidden columns
+        // come from the grid itself.
+        m_bandHeader->hide();
+        applyGridWidths();
+        connect(grid, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation o) {
+            if (o == Qt::Horizontal)
+                applyGridWidths();
+        });
+    }
     // The engine and the voucher drill-down read the grid's current row.
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         if (current.isValid() && m_grid)
@@ -64,6 +86,16 @@ void LedgerGridView::setLedger(GridModel *grid, HeaderModel *header)
         if (o == Qt::Vertical)
             applyRowHeights(first, last);
     });
+}
+
+void LedgerGridView::applyGridWidths()
+{
+    for (int column = 0; column < m_grid->Cols(); ++column) {
+        const int pixels = m_grid->ColWidth(column) / 15;
+        setColumnHidden(column, pixels == 0);
+        if (pixels > 0)
+            setColumnWidth(column, std::max(pixels, sizeHintForColumn(column)));
+    }
 }
 
 void LedgerGridView::applyRowHeights(int first, int last)

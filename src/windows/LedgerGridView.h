@@ -17,7 +17,10 @@ class LedgerGridView : public QTableView {
     Q_OBJECT
 public:
     explicit LedgerGridView(QWidget *parent = nullptr);
+    // Without a header model the grid's own fixed rows are its heading.
     void setLedger(GridModel *grid, HeaderModel *header);
+    // The widths of a grid that carries its own headings, fitted to its texts.
+    void fitToGrid() { applyGridWidths(); }
     GridModel *grid() const { return m_grid; }
     BandHeaderView *bandHeader() const { return m_bandHeader; }
 
@@ -32,6 +35,7 @@ protected:
 
 private:
     void applyRowHeights(int first, int last);
+    void applyGridWidths();
     void placeFrozenView();
 
     GridModel *m_grid = nullptr;

@@ -46,21 +46,37 @@ const QStringList &LedgerToolbar::keys()
     return list;
 }
 
+const QStringList &LedgerToolbar::generalLedgerKeys()
+{
+    static const QStringList list{QStringLiteral("设置"), QStringLiteral("打印"), QStringLiteral("预览"),
+                                  QStringLiteral("输出"), QString(),           QStringLiteral("查询"),
+                                  QStringLiteral("还原"), QString(),           QStringLiteral("明细"),
+                                  QString(),           QStringLiteral("帮助"), QStringLiteral("退出")};
+    return list;
+}
+
 LedgerToolbar::LedgerToolbar(const GlPublic &pub, bool enhanced, QWidget *parent)
+    : LedgerToolbar(pub, keys(), enhanced, parent)
+{
+}
+
+LedgerToolbar::LedgerToolbar(const GlPublic &pub, const QStringList &buttonKeys, bool enhanced, QWidget *parent)
     : QToolBar(parent), m_enhanced(enhanced)
 {
     setMovable(false);
     setIconSize(QSize(24, 24));
     setToolButtonStyle(enhanced ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
     int group = 0;
-    for (int position = 1; position <= keys().size(); ++position) {
-        const QString &key = keys()[position - 1];
+    for (const QString &key : buttonKeys) {
         if (key.isEmpty()) {
             addSeparator();
             ++group;
             continue;
         }
-        const QString caption = pub.text(QStringLiteral("QXMXZ.window.tool%1").arg(position));
+        // Captions are kept by the button's place on the detail-ledger toolbar.
+        const qsizetype position = keys().indexOf(key) + 1;
+        const QString caption = position > 0 ? pub.text(QStringLiteral("QXMXZ.window.tool%1").arg(position))
+                                             : pub.text(QStringLiteral("QXMXZ.window.tooldetail"));
         QAction *action = addAction(buttonImage(key, group), caption);
         action->setObjectName(key);
         action->setToolTip(caption);

@@ -20,7 +20,11 @@ public:
     // The button keys by position 1..16; separators are empty.
     static const QStringList &keys();
 
+    // The nine buttons of the general-ledger window, by caption.
+    static const QStringList &generalLedgerKeys();
+
     LedgerToolbar(const GlPublic &pub, bool enhanced, QWidget *parent = nullptr);
+    LedgerToolbar(const GlPublic &pub, const QStringList &buttonKeys, bool enhanced, QWidget *parent = nullptr);
     bool isEnhanced() const { return m_enhanced; }
     QAction *button(const QString &key) const { return m_buttons.value(key); }
     // Clicks the button of a key as the user would (for hosts and tests).

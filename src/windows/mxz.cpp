@@ -16,6 +16,7 @@
 #include "LedgerToolbar.h"
 #include "VoucherWindow.h"
 #include "frmKJYL.h"
+#include "zzmain.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "presentation/ColumnWidthStore.h"
@@ -289,6 +290,8 @@ void mxz::runCommand(const QString &key)
         PrintThisPage(0);
     } else if (key == QStringLiteral("输出")) {
         PrintThisPage(2);
+    } else if (key == QStringLiteral("总账")) {
+        openGeneralLedger();
     } else if (key == QStringLiteral("帮助")) {
         help();
     } else if (key == QStringLiteral("退出")) {
@@ -312,6 +315,14 @@ void mxz::openVoucher()
 {
     VoucherWindow viewer(m_pub, this);
     ShowRowVoucher(m_pub, m_grid, m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")), viewer);
+}
+
+// The general ledger of the account shown; closing it comes back here.
+void mxz::openGeneralLedger()
+{
+    zzmain general(m_pub, {cboKm->currentText()}, m_style, m_request.includeUnposted, this);
+    general.selectAccount(0);
+    general.exec();
 }
 
 void mxz::showCalendar()

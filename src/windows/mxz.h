@@ -99,6 +99,7 @@ private:
     void help();
     void openVoucher();
     void showCalendar();
+    void openGeneralLedger();
 
     GlPublic &m_pub;
     MxzRequest m_request;

@@ -3,22 +3,14 @@
 #include "mxz.h"
 
 #include <QComboBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
 #include "platform/outside/GlPublic.h"
 #include "platform/print/LedgerExportClasses.h"
 #include "platform/print/LedgerPageHeadings.h"
 #include "platform/print/PrintResultCodes.h"
-#include "platform/print/PrintTemplate.h"
-#include "platform/print/PrinterOutput.h"
-#include "platform/print/SheetExport.h"
+#include "SheetPrinting.h"
 #include "services/CheckRight.h"
-#include "services/PrintResult.h"
 
 namespace qxmxz {
 
@@ -58,54 +50,21 @@ void mxz::PrintThisPage(quint8 mode)
         return;
     }
     if (mode == ExportMode) {
-        const QString path = QFileDialog::getSaveFileName(this, m_pub.text(QStringLiteral("QXMXZ.window.tool4")), QString(),
-                                                          QStringLiteral("Excel (*.xlsx);;CSV (*.csv);;PDF (*.pdf)"));
-        if (!path.isEmpty())
+        if (const QString path = askExportFile(this, m_pub); !path.isEmpty())
             exportTo(path);
-        return;
-    }
-    PrintTemplate layout;
-    const int loaded = loadPrintTemplate(printName(), m_pub.language(), layout);
-    if (loaded != print::Done) {
-        ReportPrintResult(m_pub, loaded, 1);
-        return;
-    }
-    const LedgerSheet sheet = printedSheet();
-    QPrinter printer(QPrinter::HighResolution);
-    if (mode == PreviewMode) {
-        QPrintPreviewDialog preview(&printer, this);
-        connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-                [&](QPrinter *target) { ReportPrintResult(m_pub, printSheet(sheet, layout, *target), 1); });
-        preview.exec();
+    } else if (mode == PreviewMode) {
+        previewSheet(this, m_pub, printedSheet(), printName());
     } else if (mode == PrintMode) {
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted)
-            ReportPrintResult(m_pub, printSheet(sheet, layout, printer), 1);
+        printSheetToPrinter(this, m_pub, printedSheet(), printName());
     }
 }
 
-// The file takes its format from its extension; nothing is written without
-// the export right.
+// Nothing is written without the export right.
 int mxz::exportTo(const QString &path)
 {
     if (!m_ready || !mayPrint(ExportMode))
         return print::NothingToPrint;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const LedgerSheet sheet = printedSheet();
-    int result = print::ExportFormatUnknown;
-    if (suffix == u"xlsx") {
-        result = writeSheetXlsx(sheet, path);
-    } else if (suffix == u"csv") {
-        QFile file(path);
-        result = file.open(QIODevice::WriteOnly) ? writeSheetCsv(sheet, file) : print::ExportWriteFailed;
-    } else if (suffix == u"pdf") {
-        PrintTemplate layout;
-        result = loadPrintTemplate(printName(), m_pub.language(), layout);
-        if (result == print::Done)
-            result = writeSheetPdf(sheet, layout, path);
-    }
-    ReportPrintResult(m_pub, result, 3);
-    return result;
+    return exportSheet(m_pub, printedSheet(), path, printName());
 }
 
 } // namespace qxmxz

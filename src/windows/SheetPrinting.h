@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace qxmxz {
+
+class GlPublic;
+class LedgerSheet;
+
+// What the ledger windows do with a sheet once the right is granted: show
+// it in the print preview, send it to a printer the user picks, or write it
+// to a file whose extension names the format (xlsx, csv, pdf). Results go
+// to ReportPrintResult; the code is returned.
+int previewSheet(QWidget *parent, GlPublic &pub, const LedgerSheet &sheet, const QString &printName);
+int printSheetToPrinter(QWidget *parent, GlPublic &pub, const LedgerSheet &sheet, const QString &printName);
+int exportSheet(GlPublic &pub, const LedgerSheet &sheet, const QString &path, const QString &printName);
+// Asks for the file to export to; empty when the user cancels.
+QString askExportFile(QWidget *parent, const GlPublic &pub);
+
+} // namespace qxmxz

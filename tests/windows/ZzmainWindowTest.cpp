@@ -1,0 +1,77 @@
+// The general-ledger window on the demo company and its drill-down to the
+// detail ledger of a period.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "general_ledger/basGrwl.h"
+#include "platform/outside/GlPublic.h"
+#include "support/ScratchSettings.h"
+#include "support/TestDatabases.h"
+#include "support/TestSession.h"
+#include "windows/mxz.h"
+#include "windows/zzmain.h"
+
+using namespace qxmxz;
+using namespace qxmxz::test;
+
+namespace {
+
+std::unique_ptr<zzmain> openGeneral(GlPublic &pub, const QString &entry)
+{
+    auto window = std::make_unique<zzmain>(pub, QStringList{entry}, BookStyle::Je, false);
+    window->show();
+    window->selectAccount(0);
+    return window;
+}
+
+} // namespace
+
+TEST(ZzmainWindow, ShowsThePeriodsAndDrillsFromAPeriodRowOnly)
+{
+    ScratchSettings settings;
+    auto session = openDemoSession(Backend::Sqlite);
+    auto window = openGeneral(session->pub, QStringLiteral("1002 ") + session->pub.accountName(QStringLiteral("1002")));
+    EXPECT_EQ(window->SeparateCode(), QStringLiteral("1002"));
+    GridModel &grid = window->grid();
+    ASSERT_GT(grid.Rows(), basGrwl::HeadingRows + 12);
+    EXPECT_EQ(window->drillPeriod(0), 0) << "a heading row does not drill";
+    EXPECT_EQ(window->drillPeriod(1), 0);
+    int row = basGrwl::HeadingRows;
+    while (row < grid.Rows() && window->drillPeriod(row) != 3)
+        ++row;
+    ASSERT_LT(row, grid.Rows()) << "no row of period 3";
+
+    int openedPeriod = -1;
+    QString openedAccount;
+    QTimer::singleShot(100, [&] {
+        auto *detail = qobject_cast<mxz *>(QApplication::activeModalWidget());
+        ASSERT_NE(detail, nullptr);
+        openedPeriod = detail->engine().bBeginPeriod;
+        openedAccount = detail->accountText();
+        detail->close();
+    });
+    grid.setRow(row);
+    window->DrillMxz();
+    EXPECT_EQ(openedPeriod, 3);
+    EXPECT_TRUE(openedAccount.startsWith(QStringLiteral("1002 ")));
+}
+
+TEST(ZzmainWindow, OutputNeedsTheExportRightEvenWhenPrintingIsAllowed)
+{
+    ScratchSettings settings;
+    QTemporaryDir folder;
+    auto session = openDemoSession(Backend::Sqlite);
+    auto window = openGeneral(session->pub, QStringLiteral("1002 ") + session->pub.accountName(QStringLiteral("1002")));
+    EXPECT_EQ(window->exportTo(folder.filePath(QStringLiteral("general.xlsx"))), 1000);
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("general.xlsx"))));
+
+    auto zhou = openDemoSession(Backend::Sqlite, QStringLiteral("zhou"));
+    auto refused = openGeneral(zhou->pub, QStringLiteral("1002 ") + zhou->pub.accountName(QStringLiteral("1002")));
+    ASSERT_GT(refused->grid().Rows(), basGrwl::HeadingRows);
+    EXPECT_NE(refused->exportTo(folder.filePath(QStringLiteral("refused.xlsx"))), 1000);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("refused.xlsx"))));
+}
