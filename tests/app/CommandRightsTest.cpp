@@ -81,6 +81,35 @@ TEST_P(CommandRights, EachCommandChecksTheWindowsRightAndTheAccountsDataRight)
     }
 }
 
+TEST_P(CommandRights, TheChartShowsFiguresOnlyOfAccountsTheUserMayRead)
+{
+    auto row = [](const QString &csv, const QString &code) {
+        for (const QString &line : csv.split(u'\n'))
+            if (line.startsWith(code + u','))
+                return line.split(u',');
+        return QStringList();
+    };
+    const test::CommandRun restricted = test::runOnDemo(
+        GetParam(), {QStringLiteral("--user"), QStringLiteral("li"), QStringLiteral("accounts"), QStringLiteral("--format"),
+                     QStringLiteral("csv")});
+    const test::CommandRun free = test::runOnDemo(
+        GetParam(), {QStringLiteral("--user"), QStringLiteral("demo"), QStringLiteral("accounts"), QStringLiteral("--format"),
+                     QStringLiteral("csv")});
+    ASSERT_EQ(restricted.code, 0) << restricted.err.toStdString();
+    ASSERT_EQ(free.code, 0);
+    EXPECT_EQ(restricted.out.count(u'\n'), free.out.count(u'\n')) << "every account is listed";
+
+    // li may not read 1122: its name stays, its direction and opening are blank.
+    const QStringList hidden = row(restricted.out, QStringLiteral("1122"));
+    ASSERT_GE(hidden.size(), 8);
+    EXPECT_EQ(hidden[1], row(free.out, QStringLiteral("1122"))[1]);
+    EXPECT_TRUE(hidden[6].isEmpty() && hidden.last().trimmed().isEmpty()) << hidden.join(u',').toStdString();
+    EXPECT_FALSE(row(free.out, QStringLiteral("1122")).last().trimmed().isEmpty());
+    // What li reads keeps its figures.
+    EXPECT_EQ(row(restricted.out, QStringLiteral("1002")), row(free.out, QStringLiteral("1002")));
+    EXPECT_EQ(row(restricted.out, QStringLiteral("100201")), row(free.out, QStringLiteral("100201")));
+}
+
 TEST_P(CommandRights, ACraftedAccountNeverWidensTheDataRight)
 {
     for (const char *code : {"1001' or '1'='1", "1%", "1_22"}) {
