@@ -41,6 +41,8 @@ bool mayReadAccounts(GlPublic &pub, LedgerCommand command, const QString &accoun
     bool readable = mayReadAccountTree(pub, account, message);
     if (readable && !endAccount.isEmpty())
         readable = mayReadAccountRange(pub, account, endAccount, message);
+    if (readable)
+        readable = mayReadLineDepartments(pub, account, endAccount, message);
     if (!readable)
         ShowMsg(pub, message, InformationStyle,
                 GetResString(pub, titleKey(command == LedgerCommand::General ? Module::zzmain : Module::mxzCond)));

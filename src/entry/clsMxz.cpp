@@ -118,7 +118,7 @@ bool clsMxz::mayShowAccounts(const QStringList &codes)
     GlPublic &p = pub();
     for (const QString &code : codes) {
         QString message;
-        if (!mayReadAccountTree(p, CodeOfEntry(code), message)) {
+        if (!mayReadAccountTree(p, CodeOfEntry(code), message) || !mayReadLineDepartments(p, CodeOfEntry(code), {}, message)) {
             ShowMsg(p, message, InformationStyle, GetResString(p, titleKey(Module::clsMxz)));
             return false;
         }

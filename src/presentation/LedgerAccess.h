@@ -19,4 +19,13 @@ bool mayReadAccountTree(GlPublic &pub, const QString &code, QString &message);
 // `end` and every account under `end`.
 bool mayReadAccountRange(GlPublic &pub, const QString &start, const QString &end, QString &message);
 
+// Whether the user may read the lines of every department that the accounts
+// from `start` to `end` (and every account under `end`; with an empty `end`,
+// every account under `start`) carry in the login's year. A user restricted
+// on departments is refused the whole ledger when one of its lines belongs to
+// a department the user may not read: leaving such lines out would show
+// totals and balances that are not the account's. `message` names the first
+// department refused.
+bool mayReadLineDepartments(GlPublic &pub, const QString &start, const QString &end, QString &message);
+
 } // namespace qxmxz

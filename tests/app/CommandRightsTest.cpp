@@ -27,6 +27,12 @@ QString noAccount(const char *titleKey)
     return text(titleKey) + QStringLiteral(": ") + text("R7.GL.QXMXZ.mxzdll.operatornoright", {QStringLiteral("1122")});
 }
 
+QString noDepartment(const char *titleKey, const char *department)
+{
+    return text(titleKey) + QStringLiteral(": ")
+           + text("R7.GL.QXMXZ.mxzdll.operatornodepright", {QString::fromUtf8(department)});
+}
+
 class CommandRights : public ::testing::TestWithParam<Backend> {
 protected:
     test::CommandRun run(const char *user, const QStringList &command, const QString &language = QStringLiteral("zh-CN"))
@@ -68,6 +74,13 @@ TEST_P(CommandRights, EachCommandChecksTheWindowsRightAndTheAccountsDataRight)
         {"li", QStringLiteral("monthly 1001 1122"), noAccount("R7.GL.QXMXZ.mxzcond.notesinfo")},
         {"li", QStringLiteral("merged 1122 --by code"), noAccount("R7.GL.QXMXZ.mxzcond.notesinfo")},
         {"li", QStringLiteral("general 1122"), noAccount("R7.GL.QXMXZ.zzmain.notesinfo")},
+        // sun reads departments 01, 03 and 0301 only: a ledger with lines of another is refused whole.
+        {"sun", QStringLiteral("detail 660201"), {}},
+        {"sun", QStringLiteral("detail 6602"), noDepartment("R7.GL.QXMXZ.mxzcond.notesinfo", "财务部")},
+        {"sun", QStringLiteral("monthly 6601 660201"), noDepartment("R7.GL.QXMXZ.mxzcond.notesinfo", "国际销售部")},
+        {"sun", QStringLiteral("general 6601"), noDepartment("R7.GL.QXMXZ.zzmain.notesinfo", "国际销售部")},
+        {"sun", QStringLiteral("merged 660202 --by code"), noDepartment("R7.GL.QXMXZ.mxzcond.notesinfo", "财务部")},
+        {"demo", QStringLiteral("detail 6602"), {}},
         {"nobody", QStringLiteral("detail 1001"), text("QXMXZ.cli.unknownuser", {QStringLiteral("nobody")})},
     };
     for (const Case &c : cases) {
