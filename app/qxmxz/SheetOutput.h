@@ -4,6 +4,7 @@
 
 #include "CliArguments.h"
 #include "CommandRights.h"
+#include "platform/print/LedgerPageHeadings.h"
 
 namespace qxmxz {
 class GlPublic;
@@ -20,13 +21,6 @@ SheetFormat sheetFormat(const CliArguments &args);
 // A PDF is a print and needs the command's print right; an XLSX is an export
 // and needs its export right. A refusal is shown and the answer is false.
 bool maySheetOutput(GlPublic &pub, LedgerCommand command, SheetFormat format);
-
-// The page-header fields of a detail or month-by-month ledger.
-PageHeading detailPageHeading(const GlPublic &pub, const QString &account, const QString &periods,
-                              const QString &unit, const QString &currency);
-// The same for the general ledger.
-PageHeading generalPageHeading(const GlPublic &pub, const QString &account, const QString &unit,
-                               const QString &currency);
 
 // Writes the sheet to --out (required): under a temporary name beside it,
 // put in place only when the writer succeeds. A PDF uses the template of

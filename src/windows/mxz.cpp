@@ -283,6 +283,12 @@ void mxz::runCommand(const QString &key)
     } else if (key == QStringLiteral("凭证")) {
         if (m_request.voucherCommandEnabled)
             openVoucher();
+    } else if (key == QStringLiteral("打印")) {
+        PrintThisPage(1);
+    } else if (key == QStringLiteral("预览")) {
+        PrintThisPage(0);
+    } else if (key == QStringLiteral("输出")) {
+        PrintThisPage(2);
     } else if (key == QStringLiteral("帮助")) {
         help();
     } else if (key == QStringLiteral("退出")) {

@@ -6,6 +6,7 @@
 
 #include "engine/LedgerHost.h"
 #include "engine/kmmx.h"
+#include "platform/print/LedgerSheet.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HeaderModel.h"
 #include "platform/ui/HintState.h"
@@ -65,6 +66,13 @@ public:
     QString hintText() const;
     void pressStop();
 
+    // Preview (0), print (1) or export (2) of what the grid shows, under the
+    // right of the mode; export asks for a file.
+    void PrintThisPage(quint8 mode);
+    // Export to a file whose extension names the format (xlsx, csv, pdf);
+    // answers the print control's result code.
+    int exportTo(const QString &path);
+
     // LedgerHost
     QString accountText() const override;
     int optionValue() const override { return m_request.byPeriod ? 0 : 1; }
@@ -83,6 +91,9 @@ private:
     void layOut();
     void runLedger();
     void saveWidths();
+    bool mayPrint(quint8 mode);
+    LedgerSheet printedSheet() const;
+    QString printName() const;
     void fitColumns();
     void showHint(const QString &text);
     void help();

@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QSignalSpy>
+#include <QFileInfo>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -206,6 +208,30 @@ TEST_F(MxzWindow, ADoubleClickOnAVoucherRowShowsThatVouchersLines)
     EXPECT_EQ(clicks.size(), 1);
     EXPECT_EQ(shownLines, expected);
     EXPECT_TRUE(shownCodes.contains(QStringLiteral("100201")));
+}
+
+TEST_F(MxzWindow, ExportWritesWhatTheGridShowsAndNeedsTheExportRight)
+{
+    QTemporaryDir folder;
+    auto window = open(QStringLiteral("100201"));
+    window->selectAccount(0);
+    for (const QString &name : {QStringLiteral("ledger.xlsx"), QStringLiteral("ledger.csv"), QStringLiteral("ledger.pdf")}) {
+        EXPECT_EQ(window->exportTo(folder.filePath(name)), 1000) << name.toStdString();
+        EXPECT_GT(QFileInfo(folder.filePath(name)).size(), 1000) << name.toStdString();
+    }
+    // The CSV holds one line per grid row under the two heading lines.
+    QFile csv(folder.filePath(QStringLiteral("ledger.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), window->grid().Rows() + 2);
+
+    // zhou may print but not export: nothing is written.
+    session = openDemoSession(Backend::Sqlite, QStringLiteral("zhou"));
+    auto refused = open(QStringLiteral("100201"));
+    refused->selectAccount(0);
+    ASSERT_GT(refused->grid().Rows(), 0);
+    EXPECT_NE(refused->exportTo(folder.filePath(QStringLiteral("refused.xlsx"))), 1000);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("refused.xlsx"))));
+    EXPECT_FALSE(session->messages.messages().isEmpty());
 }
 
 TEST_F(MxzWindow, TheCalendarListsTwelvePeriodsWithTheirDates)
