@@ -3,6 +3,7 @@
 #include "CommandOutput.h"
 #include "Commands.h"
 #include "platform/outside/ResourceTexts.h"
+#include "presentation/LedgerAccess.h"
 #include "totals/AmountFormats.h"
 #include "totals/BalanceDirection.h"
 #include "totals/NumberPattern.h"
@@ -23,11 +24,19 @@ int runAccounts(const CliArguments &args, QTextStream &out, QTextStream &err)
     };
     QList<Line> lines;
     for (const AccountRecord &a : pub.chart().accounts()) {
-        const SignedBalance opening = pub.openingBalance(a.code, 1, false);
-        lines.append({{a.code, pub.accountName(a.code), QString::number(a.grade),
-                       texts.text(a.isEnd ? QStringLiteral("QXMXZ.cli.yes") : QStringLiteral("QXMXZ.cli.no")),
-                       a.currencyName, a.measureUnit, directionOf(pub, opening.amount).text,
-                       FormatAmt(QVariant::fromValue(opening.amount.abs()))}});
+        QStringList cells{a.code, pub.accountName(a.code), QString::number(a.grade),
+                          texts.text(a.isEnd ? QStringLiteral("QXMXZ.cli.yes") : QStringLiteral("QXMXZ.cli.no")),
+                          a.currencyName, a.measureUnit};
+        // An account's figure holds those of the accounts under it: it is shown
+        // only to a user who may read them all, as its ledger would be.
+        QString refusal;
+        if (mayReadAccountTree(pub, a.code, refusal)) {
+            const SignedBalance opening = pub.openingBalance(a.code, 1, false);
+            cells << directionOf(pub, opening.amount).text << FormatAmt(QVariant::fromValue(opening.amount.abs()));
+        } else {
+            cells << QString() << QString();
+        }
+        lines.append({cells});
     }
     TableSource table;
     table.keys = QStringList{QStringLiteral("ccode"), QStringLiteral("ccode_name"), QStringLiteral("igrade"),

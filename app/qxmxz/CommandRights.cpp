@@ -2,9 +2,8 @@
 
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
-#include "platform/outside/Login.h"
 #include "services/CheckRight.h"
-#include "services/DataRightChecks.h"
+#include "presentation/LedgerAccess.h"
 #include "services/MessageTitles.h"
 #include "totals/TextsAndMessages.h"
 
@@ -13,11 +12,6 @@ namespace qxmxz::cli {
 namespace {
 
 constexpr int InformationStyle = 64;
-
-bool accountRightsUnderControl(const GlPublic &pub)
-{
-    return pub.options().accountRightsControlled && pub.login() && !pub.login()->exemptFromAccountRights();
-}
 
 } // namespace
 
@@ -43,12 +37,12 @@ bool mayRunCommand(GlPublic &pub, LedgerCommand command)
 
 bool mayReadAccounts(GlPublic &pub, LedgerCommand command, const QString &account, const QString &endAccount)
 {
-    if (!accountRightsUnderControl(pub))
-        return true;
     QString message;
-    bool readable = CheckCodeRight(pub, DataRightKind::Accounts, account, message);
+    bool readable = mayReadAccountTree(pub, account, message);
     if (readable && !endAccount.isEmpty())
-        readable = CheckCodeRangeRight(pub, DataRightKind::Accounts, account, endAccount, message);
+        readable = mayReadAccountRange(pub, account, endAccount, message);
+    if (readable)
+        readable = mayReadLineDepartments(pub, account, endAccount, message);
     if (!readable)
         ShowMsg(pub, message, InformationStyle,
                 GetResString(pub, titleKey(command == LedgerCommand::General ? Module::zzmain : Module::mxzCond)));

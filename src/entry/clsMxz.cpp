@@ -2,6 +2,7 @@
 
 #include "LoginContext.h"
 #include "QueryRightCheck.h"
+#include "presentation/LedgerAccess.h"
 #include "WindowHost.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
@@ -110,6 +111,21 @@ bool clsMxz::noWindowHost()
     return false;
 }
 
+// The window shows the accounts and every account under them: the user must
+// read them all, as the command line asks.
+bool clsMxz::mayShowAccounts(const QStringList &codes)
+{
+    GlPublic &p = pub();
+    for (const QString &code : codes) {
+        QString message;
+        if (!mayReadAccountTree(p, CodeOfEntry(code), message) || !mayReadLineDepartments(p, CodeOfEntry(code), {}, message)) {
+            ShowMsg(p, message, InformationStyle, GetResString(p, titleKey(Module::clsMxz)));
+            return false;
+        }
+    }
+    return true;
+}
+
 bool clsMxz::runReport(const QString &KmStr, int period, bool bIbook)
 {
     WindowHost *host = LoginContext::windowHost();
@@ -152,6 +168,9 @@ bool clsMxz::displayDetail(QString &KmStr, int period, bool bIbook, bool fromLis
         CheckRight(p, again, false);
         return false;
     }
+
+    if (!mayShowAccounts(codes))
+        return false;
 
     WindowHost *host = LoginContext::windowHost();
     if (!host)
@@ -229,6 +248,8 @@ bool clsMxz::ZzDisplay(QString &KmStr, bool &bIbook)
             raiseMessage(p, Module::clsMxz, QStringLiteral("R7.GL.QXMXZ.clsmxz.00247"), {}, StopStyle);
             return false;
         }
+        if (!mayShowAccounts({CodeOfEntry(KmStr)}))
+            return false;
         WindowHost *host = LoginContext::windowHost();
         if (!host)
             return noWindowHost();

@@ -96,6 +96,7 @@ public:
 private:
     GlPublic &pub() const;
     bool displayDetail(QString &KmStr, int period, bool bIbook, bool fromList);
+    bool mayShowAccounts(const QStringList &codes);
     bool runReport(const QString &KmStr, int period, bool bIbook);
     bool noWindowHost();
     void refreshWidthsPassingOver();

@@ -20,6 +20,9 @@ clsMxzHb::~clsMxzHb() = default;
 
 GlPublic &clsMxzHb::requirePub() const
 {
+    if (!m_pub && m_pubSource)
+        if (GlPublic *pub = m_pubSource())
+            return *pub;
     if (!m_pub)
         throw Failure(QStringLiteral("clsMxzHb has no general-ledger object: give it one before a query"));
     return *m_pub;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "AccountObjects.h"
 
@@ -25,7 +26,8 @@ class GlPublic;
 // (emptied by ClsGridRows).
 //
 // The merged ledger needs the component's general-ledger object: give it at
-// construction or with setGlPublic. A query without one throws a Failure.
+// construction, with setGlPublic or through setGlPublicSource. A query
+// without one throws a Failure.
 // Database and general-ledger failures end a query and reach the caller as
 // Failures.
 class clsMxzHb : public QObject {
@@ -89,6 +91,10 @@ public:
 
     void setGlPublic(GlPublic *pub) { m_pub = pub; }
     GlPublic *glPublic() const { return m_pub; }
+    // Where an instance without a general-ledger object of its own finds one
+    // when a query starts: the component's, for instances a host creates by
+    // program identifier (that object gets its login after the instance exists).
+    void setGlPublicSource(std::function<GlPublic *()> source) { m_pubSource = std::move(source); }
 
     // ---- public data members
     QObject *Grd1 = nullptr;
@@ -161,6 +167,7 @@ private:
     void queryEachEndAccount();
 
     GlPublic *m_pub = nullptr;
+    std::function<GlPublic *()> m_pubSource;
     QString m_KmCode;
     bool m_readsEachVoucher = false;
     bool m_Include = false;

@@ -27,6 +27,12 @@ QString noAccount(const char *titleKey)
     return text(titleKey) + QStringLiteral(": ") + text("R7.GL.QXMXZ.mxzdll.operatornoright", {QStringLiteral("1122")});
 }
 
+QString noDepartment(const char *titleKey, const char *department)
+{
+    return text(titleKey) + QStringLiteral(": ")
+           + text("R7.GL.QXMXZ.mxzdll.operatornodepright", {QString::fromUtf8(department)});
+}
+
 class CommandRights : public ::testing::TestWithParam<Backend> {
 protected:
     test::CommandRun run(const char *user, const QStringList &command, const QString &language = QStringLiteral("zh-CN"))
@@ -68,6 +74,13 @@ TEST_P(CommandRights, EachCommandChecksTheWindowsRightAndTheAccountsDataRight)
         {"li", QStringLiteral("monthly 1001 1122"), noAccount("R7.GL.QXMXZ.mxzcond.notesinfo")},
         {"li", QStringLiteral("merged 1122 --by code"), noAccount("R7.GL.QXMXZ.mxzcond.notesinfo")},
         {"li", QStringLiteral("general 1122"), noAccount("R7.GL.QXMXZ.zzmain.notesinfo")},
+        // sun reads departments 01, 03 and 0301 only: a ledger with lines of another is refused whole.
+        {"sun", QStringLiteral("detail 660201"), {}},
+        {"sun", QStringLiteral("detail 6602"), noDepartment("R7.GL.QXMXZ.mxzcond.notesinfo", "财务部")},
+        {"sun", QStringLiteral("monthly 6601 660201"), noDepartment("R7.GL.QXMXZ.mxzcond.notesinfo", "国际销售部")},
+        {"sun", QStringLiteral("general 6601"), noDepartment("R7.GL.QXMXZ.zzmain.notesinfo", "国际销售部")},
+        {"sun", QStringLiteral("merged 660202 --by code"), noDepartment("R7.GL.QXMXZ.mxzcond.notesinfo", "财务部")},
+        {"demo", QStringLiteral("detail 6602"), {}},
         {"nobody", QStringLiteral("detail 1001"), text("QXMXZ.cli.unknownuser", {QStringLiteral("nobody")})},
     };
     for (const Case &c : cases) {
@@ -79,6 +92,35 @@ TEST_P(CommandRights, EachCommandChecksTheWindowsRightAndTheAccountsDataRight)
             EXPECT_TRUE(r.err.contains(c.refusal)) << c.refusal.toStdString();
         }
     }
+}
+
+TEST_P(CommandRights, TheChartShowsFiguresOnlyOfAccountsTheUserMayRead)
+{
+    auto row = [](const QString &csv, const QString &code) {
+        for (const QString &line : csv.split(u'\n'))
+            if (line.startsWith(code + u','))
+                return line.split(u',');
+        return QStringList();
+    };
+    const test::CommandRun restricted = test::runOnDemo(
+        GetParam(), {QStringLiteral("--user"), QStringLiteral("li"), QStringLiteral("accounts"), QStringLiteral("--format"),
+                     QStringLiteral("csv")});
+    const test::CommandRun free = test::runOnDemo(
+        GetParam(), {QStringLiteral("--user"), QStringLiteral("demo"), QStringLiteral("accounts"), QStringLiteral("--format"),
+                     QStringLiteral("csv")});
+    ASSERT_EQ(restricted.code, 0) << restricted.err.toStdString();
+    ASSERT_EQ(free.code, 0);
+    EXPECT_EQ(restricted.out.count(u'\n'), free.out.count(u'\n')) << "every account is listed";
+
+    // li may not read 1122: its name stays, its direction and opening are blank.
+    const QStringList hidden = row(restricted.out, QStringLiteral("1122"));
+    ASSERT_GE(hidden.size(), 8);
+    EXPECT_EQ(hidden[1], row(free.out, QStringLiteral("1122"))[1]);
+    EXPECT_TRUE(hidden[6].isEmpty() && hidden.last().trimmed().isEmpty()) << hidden.join(u',').toStdString();
+    EXPECT_FALSE(row(free.out, QStringLiteral("1122")).last().trimmed().isEmpty());
+    // What li reads keeps its figures.
+    EXPECT_EQ(row(restricted.out, QStringLiteral("1002")), row(free.out, QStringLiteral("1002")));
+    EXPECT_EQ(row(restricted.out, QStringLiteral("100201")), row(free.out, QStringLiteral("100201")));
 }
 
 TEST_P(CommandRights, ACraftedAccountNeverWidensTheDataRight)

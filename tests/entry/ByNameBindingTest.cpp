@@ -13,6 +13,11 @@
 #include "EntryRig.h"
 #include "entry/ComponentClasses.h"
 #include "entry/LoginContext.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/HeaderModel.h"
+#include "platform/ui/HintState.h"
+#include "platform/ui/StopButtonState.h"
+#include "support/LedgerCells.h"
 #include "support/Printers.h"
 
 namespace qxmxz {
@@ -131,6 +136,44 @@ TEST(ByNameBindingDetails, AHostWritesPropertiesAndInvokesMethodsByName)
     EXPECT_EQ(hb->property("HbType").toInt(), 2);
     EXPECT_EQ(hb->property("HbType").metaType().sizeOf(), 4);
     EXPECT_TRUE(QMetaObject::invokeMethod(hb.get(), "ClsGridRows"));
+    test::resetComponent();
+}
+
+TEST(ByNameBindingDetails, AMergedLedgerCreatedByNameRunsAQueryOnTheComponentsLogin)
+{
+    test::resetComponent();
+    test::RecordingWindowHost host;
+    LoginContext::setWindowHost(&host);
+    // Created before the login reaches the component, as a host may do.
+    std::unique_ptr<QObject> hb(createComponentObject(QStringLiteral("QxMxz.clsMxzHb")));
+    auto login = test::demoLoginObject(Backend::Sqlite, QStringLiteral("demo"));
+    std::unique_ptr<QObject> mxz(createComponentObject(QStringLiteral("QxMxz.clsMxz")));
+    ASSERT_TRUE(mxz->setProperty("ObjLogin", QVariant::fromValue(login.get())));
+
+    GridModel grid;
+    grid.setCols(49);
+    HeaderModel header;
+    HintState hint, quantityLabel, currencyLabel;
+    StopButtonState stop;
+    QObject form;
+    form.setProperty("bUserStop", false);
+    form.setProperty("MxzGrid2", QVariant::fromValue<QObject *>(&grid));
+    const std::pair<const char *, QObject *> objects[] = {{"Grd1", &grid},           {"mxHeader", &header},
+                                                         {"lblSl", &quantityLabel}, {"lblWb", &currencyLabel},
+                                                         {"lblHint", &hint},        {"cmdStop", &stop},
+                                                         {"mxForm", &form}};
+    for (const auto &[name, object] : objects)
+        ASSERT_TRUE(hb->setProperty(name, QVariant::fromValue(object))) << name;
+    ASSERT_TRUE(hb->setProperty("iStart", QVariant::fromValue<quint8>(1)));
+    ASSERT_TRUE(hb->setProperty("iEnd", QVariant::fromValue<quint8>(12)));
+    ASSERT_TRUE(hb->setProperty("KmCode", QStringLiteral("100201")));
+    ASSERT_TRUE(hb->setProperty("HbType", QStringLiteral("enuKmCode")));
+    EXPECT_NO_THROW(QMetaObject::invokeMethod(hb.get(), "mxzCodeHbQuery", Q_ARG(qint16, 0)));
+    EXPECT_GT(grid.Rows(), 12) << "an opening, the merged vouchers and a total for each period";
+    bool anyVoucher = false;
+    for (int row = 0; row < grid.Rows() && !anyVoucher; ++row)
+        anyVoucher = !grid.TextMatrix(row, test::Voucher).isEmpty();
+    EXPECT_TRUE(anyVoucher) << "the merged rows carry their vouchers";
     test::resetComponent();
 }
 

@@ -93,6 +93,46 @@ TEST_P(DisplayRequests, WhatTheUserMayNotSeeIsRefusedWithOneMessage)
     EXPECT_TRUE(host.detail.isEmpty() && host.general.isEmpty() && host.reports.isEmpty());
 }
 
+TEST_P(DisplayRequests, AnAccountTheUserMayNotReadNeverReachesTheWindowHost)
+{
+    // li reads 1002 and its accounts in the demo; here one of them is taken away.
+    auto scratch = test::scratchLoginObject(GetParam(), QStringLiteral("li"));
+    scratch->login()->connection().execute(
+        QStringLiteral("delete from ua_dataauth where cUser_id = N'li' and cACCode = N'100202'"));
+    const struct {
+        LoginObject *login;
+        Method method;
+        const char *km, *refused;
+    } refusals[] = {
+        {scratch.get(), Method::Detail, "1002", "100202"},
+        {scratch.get(), Method::List, "1001|库存现金/1002|银行存款", "100202"},
+        {scratch.get(), Method::General, "1002", "100202"},
+        {scratch.get(), Method::General, "1122", "1122"},
+    };
+    for (const auto &c : refusals) {
+        SCOPED_TRACE(c.km);
+        test::resetComponent();
+        clsMxz mxz;
+        mxz.setObjLogin(c.login);
+        LoginContext::setWindowHost(&host);
+        EXPECT_FALSE(display(mxz, c.method, c.km));
+        const QList<MessageBoxRequest> &messages = pub().recordedMessages();
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages[0].prompt, text("R7.GL.QXMXZ.mxzdll.operatornoright", {QString::fromLatin1(c.refused)}));
+    }
+    EXPECT_TRUE(host.detail.isEmpty() && host.general.isEmpty());
+
+    // What li may read still opens.
+    test::resetComponent();
+    clsMxz mxz;
+    mxz.setObjLogin(scratch.get());
+    LoginContext::setWindowHost(&host);
+    EXPECT_TRUE(display(mxz, Method::Detail, "100201"));
+    EXPECT_TRUE(display(mxz, Method::General, "1001"));
+    EXPECT_EQ(host.detail.size(), 1);
+    EXPECT_EQ(host.general.size(), 1);
+}
+
 TEST_P(DisplayRequests, TheWindowHostReceivesWhatTheUserMaySee)
 {
     LoginContext::setWindowHost(&host);

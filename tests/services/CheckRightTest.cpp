@@ -46,6 +46,27 @@ TEST_P(CheckRightTest, AMissingRightIsRefusedWithItsNameUnlessTheAccountSetKeeps
     EXPECT_EQ(s->login->errorNumber(), 0) << "error 22 is cleared too";
 }
 
+TEST_P(CheckRightTest, AYearWithoutRightsRowsRefusesWhileAnotherYearKeepsThem)
+{
+    auto s = test::openScratchDemoSession(GetParam(), QStringLiteral("zhao"));
+    QString right = QStringLiteral("GL0305");
+    // The closed year keeps rows for some users only: zhao holds nothing there.
+    auto closed = test::openSession(s->login->sharedConnection(), QStringLiteral("zhao"), QStringLiteral("zh-CN"), 2025);
+    EXPECT_FALSE(CheckRight(closed->pub, right, false));
+    QString general = QStringLiteral("GL030101");
+    EXPECT_FALSE(CheckRight(closed->pub, general, false)) << "rights held in 2026 say nothing of 2025";
+
+    // With no rows at all for the closed year, the rows of the current year
+    // still say the account set keeps rights: nothing is granted.
+    s->login->connection().execute(QStringLiteral("delete from ua_holdauth where iYear = 2025"));
+    EXPECT_FALSE(CheckRight(closed->pub, right, false));
+    EXPECT_FALSE(CheckRight(closed->pub, general, false));
+    bool held = true;
+    closed->login->checkRight(QStringLiteral("GL0305"), false, 0, held);
+    EXPECT_FALSE(held);
+    EXPECT_EQ(closed->login->errorNumber(), Login::NoRight);
+}
+
 TEST_P(CheckRightTest, TheAlternateSubsystemAsksForTheFRightAndRewritesTheCallersIdentifier)
 {
     LoginRequest request;

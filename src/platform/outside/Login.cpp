@@ -70,8 +70,11 @@ bool Login::checkRight(const QString &rightId, bool, int, bool &held)
     held = !direct.eof();
     if (held)
         return true;
+    // Whether the account set keeps function rights is a property of the account
+    // set, not of a year: a year without rows (a closed year kept for some users
+    // only, or none) refuses rather than opening every right to everyone.
     RecordSet any = m_connection->query(QStringLiteral("select 1 as found from ua_holdauth where cAcc_id = N'") + account
-                                        + QStringLiteral("' and iYear = ") + year);
+                                        + QStringLiteral("'"));
     if (any.eof()) {
         m_errorNumber = RightsNotKept;
         m_errorText = QStringLiteral("The account set keeps no function rights");

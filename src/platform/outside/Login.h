@@ -24,7 +24,7 @@ class Login {
 public:
     // Error numbers of a refused right check.
     static constexpr int NoRight = 20;
-    // The account set keeps no function rights at all: checks let the operation go on.
+    // The account set keeps no function rights in any year: checks let the operation go on.
     static constexpr int RightsNotKept = 22;
 
     // Opens the database and identifies the user. Throws a Failure (key
