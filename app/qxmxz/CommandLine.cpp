@@ -85,7 +85,15 @@ QString failureText(const Failure &failure, const QString &language)
 
 int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    // The language is looked for before parsing, so that a parse error is said in it too.
     QString language = CliArguments().language();
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString candidate = arguments[i] == u"--lang" ? arguments.value(i + 1)
+                                  : arguments[i].startsWith(QLatin1String("--lang=")) ? arguments[i].mid(7)
+                                                                                      : QString();
+        if (languages().contains(candidate))
+            language = candidate;
+    }
     try {
         const CliArguments args = parseArguments(arguments);
         language = args.language();
@@ -100,7 +108,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         }
         if (args.command == u"help") {
             checkArguments(args, *commandOptions(args.command));
-            return printHelp(args.positional.value(0), texts, out);
+            const bool aboutHelp = args.positional.isEmpty() && args.has(QStringLiteral("help"));
+            return printHelp(aboutHelp ? args.command : args.positional.value(0), texts, out);
         }
         if (args.has(QStringLiteral("help")))
             return printHelp(args.command, texts, out);
