@@ -24,6 +24,7 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("monthly"), runMonthly},
         {QStringLiteral("merged"), runMerged},
         {QStringLiteral("general"), runGeneral},
+        {QStringLiteral("balance"), runBalance},
         {QStringLiteral("make-demo"), runMakeDemoCommand},
     };
     return table;
