@@ -1,5 +1,8 @@
 // The trial balance on the command line: per account the opening balance, the
 // debits and credits of the period range and the closing balance.
+#include <QJsonObject>
+#include <algorithm>
+
 #include "CliSession.h"
 #include "CommandOutput.h"
 #include "CommandRights.h"
@@ -128,6 +131,34 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
         }
         return {};
     };
+    // Machine readers get signed numbers (debit positive) with an English direction word.
+    auto number = [](Currency value) { return QJsonValue(value.toDouble()); };
+    auto word = [](Currency value) {
+        return QJsonValue(value.sign() > 0 ? QStringLiteral("debit") : value.sign() < 0 ? QStringLiteral("credit") : QStringLiteral("balanced"));
+    };
+    table.typedCell = [&](qsizetype row, int column) -> QJsonValue {
+            const BalanceLine &l = lines[row];
+            switch (column) {
+            case 0: return l.code.isEmpty() ? QJsonValue() : QJsonValue(l.code);
+            case 1: return l.name;
+            case 2: return l.grade ? QJsonValue(l.grade) : QJsonValue();
+            case 3: return word(l.opening);
+            case 4: return number(l.opening);
+            case 5: return number(l.debit);
+            case 6: return number(l.credit);
+            case 7: return word(l.closing);
+            case 8: return number(l.closing);
+            case 9: return l.code.isEmpty() ? QStringLiteral("total") : QStringLiteral("account");
+            }
+            return {};
+        };
+    table.keys << QStringLiteral("kind");
+    table.header = QJsonObject{{QStringLiteral("report"), QStringLiteral("balance")},
+                               {QStringLiteral("year"), pub.year()},
+                               {QStringLiteral("fromPeriod"), options.fromPeriod},
+                               {QStringLiteral("toPeriod"), options.toPeriod},
+                               {QStringLiteral("grade"), lastGrade == 99 ? QJsonValue(QStringLiteral("end")) : QJsonValue(lastGrade)},
+                               {QStringLiteral("unposted"), options.includeUnposted}};
     writeTable(table, format, output.device());
     output.commit();
     // Debits equal credits in any set of balanced vouchers; a difference is a fault of the books, said aloud.
