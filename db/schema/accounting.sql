@@ -95,6 +95,9 @@ CREATE INDEX code_period ON GL_accvouch (iyear, ccode, iperiod, dbill_date, isig
 -- The lines of one voucher, and of one account in it: the merged ledger asks
 -- for them voucher by voucher.
 CREATE INDEX voucher ON GL_accvouch (iyear, iperiod, isignseq, ino_id, ccode);
+-- A voucher by its type and number: the counterpart column asks for the lines
+-- of the voucher of every line it shows.
+CREATE INDEX voucher_sign ON GL_accvouch (iyear, iperiod, csign, ino_id);
 -- The lines not yet posted: few, and read on their own by the general ledger.
 CREATE INDEX unposted ON GL_accvouch (iyear, ccode, iperiod) WHERE cbook IS NULL;
 

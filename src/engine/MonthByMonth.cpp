@@ -9,6 +9,7 @@
 
 #include "LedgerHost.h"
 #include "LineTotals.h"
+#include "MonthGridRows.h"
 #include "VoucherLine.h"
 #include "WorkingTables.h"
 #include "platform/outside/GlPublic.h"
@@ -16,6 +17,7 @@
 #include "platform/sql/LocalDatabase.h"
 #include "platform/sql/LocalRecordSet.h"
 #include "platform/sql/SqlText.h"
+#include "platform/values/MoneyEncoding.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HeaderModel.h"
 #include "platform/ui/HintState.h"
@@ -180,6 +182,23 @@ bool kmmx::mxAllMonth()
         leafOrder.insert(leaves[i], i);
     TableRecordSet yj = local.openTable(yjName);
     yj.setIndex(QStringLiteral("ccode"));
+    // The row being written, read by the grid before it goes to the table.
+    QList<int> yjAt;
+    for (const QString &n : WorkingTables::yjmxzColumns())
+        yjAt << yj.fieldIndex(n);
+    const MonthGridRows::Values pendingValue = [&](int position) { return yj.field(yjAt[position]); };
+    const MonthGridRows::Money pendingMoney = [&](int position) {
+        return decodeMoney(yj.field(yjAt[position]), MoneyEncoding::TenThousandths);
+    };
+    MonthGridRows shown(m_pub, objGrid, bPageLines);
+    QHash<QString, int> ancestorGridRows; // ancestor|period|kind → its grid row
+    // The window is usable as soon as its first page is on the grid.
+    bool windowEnabled = false;
+    auto enableOnce = [&] {
+        if (!windowEnabled && inQueryMode() && frmLedger)
+            frmLedger->enableWindow();
+        windowEnabled = true;
+    };
 
     if (objStop)
         objStop->setEnabled(true);
@@ -193,7 +212,6 @@ bool kmmx::mxAllMonth()
     const QString carriedOver = m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.snjz"));
     const QString opening = m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.qcye"));
     QString groupCode;
-    QStringList pendingGroups;
     QHash<QString, AccSumRec> ancestorFigures;
     // An ancestor whose end accounts are not all in the range shows the sum of
     // the ones listed, and its name says so: its figures are not the account's own.
@@ -229,8 +247,12 @@ bool kmmx::mxAllMonth()
         ++lSerial;
         yj.addNew();
         setRowFields(m_pub, yj, row);
+        const int gridRow = shown.append(pendingValue, pendingMoney);
         yj.update();
         ++lRowCount;
+        if (lRowCount == bPageLines)
+            enableOnce();
+        return gridRow;
     };
     auto summaryOf = [&](int kind, int p) {
         switch (kind) {
@@ -245,38 +267,55 @@ bool kmmx::mxAllMonth()
     // An ancestor's row of a kind in a period gathers its end accounts' figures.
     // Its rows are numbered by period and kind, so that they read in period
     // order whichever end account created them.
+    auto ancestorRow = [&](const QString &ancestor, int p, int kind, const AccSumRec &sum) {
+        MonthRow row;
+        row.code = ancestor;
+        row.name = ancestorName(ancestor);
+        periodTexts(p, row, kind != OpeningRow);
+        row.digest = summaryOf(kind, p);
+        row.figures = summableFigures(sum, measuresOf(ancestor));
+        row.kind = kind;
+        row.listCount = p * 4 + kind;
+        return row;
+    };
+    auto ancestorKey = [](const QString &ancestor, int p, int kind) {
+        return ancestor + u'|' + QString::number(p) + u'|' + QString::number(kind);
+    };
+    // The rows of an end account's ancestors precede its own: they go to the
+    // grid when the first end account under them starts, every period and
+    // kind at once, and are rewritten as the end accounts add to them.
+    auto placeAncestors = [&](const QString &code) {
+        const QStringList ancestors = m_pub.ancestorCodes(code);
+        for (int g = firstGrade; g <= int(ancestors.size()); ++g) {
+            const QString ancestor = ancestors[g - 1];
+            for (int p = bBeginPeriod; p <= bEndPeriod; ++p)
+                for (const int kind : {OpeningRow, MonthTotalRow, YearToDateRow}) {
+                    const QString key = ancestorKey(ancestor, p, kind);
+                    if (ancestorGridRows.contains(key))
+                        continue;
+                    MonthRow row = ancestorRow(ancestor, p, kind, AccSumRec{});
+                    ancestorGridRows.insert(key, addRow(row));
+                }
+        }
+    };
     auto addToAncestors = [&](const QString &code, int p, int kind, const AccSumRec &figures) {
         const QStringList ancestors = m_pub.ancestorCodes(code);
         for (int g = firstGrade; g <= int(ancestors.size()); ++g) {
             const QString ancestor = ancestors[g - 1];
-            AccSumRec &sum = ancestorFigures[ancestor + u'|' + QString::number(p) + u'|' + QString::number(kind)];
+            const QString key = ancestorKey(ancestor, p, kind);
+            AccSumRec &sum = ancestorFigures[key];
             AddTotals(m_pub, figures, sum);
-            MonthRow row;
-            row.code = ancestor;
-            row.name = ancestorName(ancestor);
-            periodTexts(p, row, kind != OpeningRow);
-            row.digest = summaryOf(kind, p);
-            row.figures = summableFigures(sum, measuresOf(ancestor));
-            row.kind = kind;
-            row.listCount = p * 4 + kind;
+            MonthRow row = ancestorRow(ancestor, p, kind, sum);
             if (yj.seek({ancestor, row.yue, kind})) {
                 yj.edit();
                 setRowFields(m_pub, yj, row);
+                shown.rewrite(ancestorGridRows.value(key, -1), pendingValue, pendingMoney);
                 yj.update();
             } else {
-                addRow(row);
+                ancestorGridRows.insert(key, addRow(row));
             }
         }
     };
-    auto showGroups = [&](const QStringList &groups) {
-        for (const QString &group : groups) {
-            RecordSet rows = local.openForward(QStringLiteral("Select * from ") + yjName
-                                               + QStringLiteral(" where ccode like '") + sqlLikePrefix(group)
-                                               + QStringLiteral("%' order by ccode,ilistcount,nian,yue,flag"));
-            monthFill(rows);
-        }
-    };
-
     VoucherLine line;
     bool lineRead = false; // line holds the row under the cursor
     auto currentLine = [&] {
@@ -305,16 +344,13 @@ bool kmmx::mxAllMonth()
     for (qsizetype leafIndex = 0; leafIndex < leaves.size(); ++leafIndex) {
         const QString &a = leaves[leafIndex];
         const QString group = groupLength > 0 ? a.left(groupLength) : a;
-        if (!groupCode.isEmpty() && group != groupCode) {
-            // A group is complete: show the complete groups once a page of rows is waiting.
-            pendingGroups << groupCode;
-            if (lRowCount >= bPageLines + lPageStart) {
-                showGroups(pendingGroups);
-                pendingGroups.clear();
-                lPageStart = lRowCount + 1;
-            }
+        if (group != groupCode) {
+            // The rows so far belong to complete groups.
+            shown.startGroup();
+            lPageStart = lRowCount + 1;
         }
         groupCode = group;
+        placeAncestors(a);
         const AccountRecord account = m_pub.account(a);
         const CurrencyRecord currency = m_pub.currency(account.currencyName);
         objAccount = account;
@@ -407,9 +443,11 @@ bool kmmx::mxAllMonth()
             break;
     }
 
+    if (m_stopped)
+        shown.dropGroup();
+    shown.finish();
     if (!m_stopped) {
-        pendingGroups << groupCode;
-        showGroups(pendingGroups);
+        enableOnce();
         yj.close();
         local.executeIgnoringErrors(QStringLiteral("Drop Table ") + yjName);
     }
@@ -418,57 +456,6 @@ bool kmmx::mxAllMonth()
         objHeader->setEnabled(true);
     transaction.commit();
     return true;
-}
-
-// The month fill: each row of yjmxz becomes one grid row, numbers formatted
-// for display, the counterpart column in its place, unposted lines coloured.
-void kmmx::monthFill(RecordSet &rows)
-{
-    if (!objGrid)
-        return;
-    const int columns = objGrid->Cols();
-    const QStringList &names = WorkingTables::yjmxzColumns();
-    QList<int> at;
-    for (const QString &n : names)
-        at << rows.fieldIndex(n);
-    auto value = [&](int position) { return rows.field(at[position]); };
-    objGrid->setRedraw(false);
-    for (; !rows.eof(); rows.moveNext()) {
-        QStringList cells;
-        cells.reserve(columns);
-        for (int k = 0; k < columns; ++k) {
-            QString cell;
-            if (k == 7) {
-                cell = value(46).toString(); // ccode_equal
-            } else if (k <= 6) {
-                cell = value(k).toString();
-            } else if (k <= 46) {
-                const int position = k - 1;
-                if (position == 9 || position == 12 || position == 16)
-                    cell = FormatQty(m_pub, value(position));
-                else if (position == 10 || position == 11 || position == 13 || position == 14 || position == 18
-                         || position == 20)
-                    cell = FormatAmt(QVariant::fromValue(rows.money(at[position])));
-                else
-                    cell = value(position).toString();
-            } else if (k == 47) {
-                cell = value(47).toString(); // coutsysname
-            } else if (k == 48) {
-                cell = value(48).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
-            }
-            cell.replace(u'\t', u' ');
-            cells << cell;
-        }
-        objGrid->AddItem(cells.join(u'\t'));
-        const int row = objGrid->Rows() - 1;
-        if (value(48).toInt() == UnpostedBook)
-            objGrid->setRowBackColor(row, Colours[3]);
-        for (int column = 1; column <= 21 && column < columns; ++column)
-            objGrid->setCellAlignment(row, column, column == 1 || column == 2 || column == 16 ? 4 : (column <= 7 ? 1 : 7));
-    }
-    objGrid->setRedraw(true);
-    if (inQueryMode() && lPageStart == 1 && frmLedger)
-        frmLedger->enableWindow();
 }
 
 } // namespace qxmxz

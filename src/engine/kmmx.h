@@ -94,8 +94,6 @@ private:
     void updateLineHint(Run &run, const VoucherLine &line);
     bool runLedger(bool byPeriod, int accountType);
 
-    // month by month
-    void monthFill(RecordSet &rows);
 
     GlPublic &m_pub;
     AccountRecord objAccount;

@@ -4,6 +4,7 @@
 
 #include "GridTransfer.h"
 #include "MergeTable.h"
+#include "PeriodGroups.h"
 #include "clsMxzHb.h"
 #include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
@@ -35,14 +36,6 @@ struct MergeRun::VoucherRow {
     QString sign;
     QDate date;
     int book = 0;
-};
-
-// One summed group of a voucher's lines: debit or credit, of one currency.
-struct MergeRun::Group {
-    QString digest;
-    QString currencyName;
-    AccSumRec movement;
-    bool isDebit() const { return !movement.md.isZero(); }
 };
 
 MergeRun::MergeRun(clsMxzHb &hb, GlPublic &pub, const QString &code, int accountType)
@@ -146,6 +139,11 @@ void MergeRun::writeOpening()
 void MergeRun::mergeVouchers()
 {
     const bool include = m_hb.Include();
+    const bool byDigest = m_hb.HbType() == clsMxzHb::enuCodeDigest;
+    if (m_hb.readsEachVoucher())
+        m_groups = std::make_unique<EachVoucherGroups>(m_pub, include, byDigest);
+    else
+        m_groups = std::make_unique<PeriodGroups>(m_pub, m_code, include, byDigest);
     if (inPrintState() && m_controls.hint) {
         m_controls.hint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.00778")));
         m_controls.hint->refresh();
@@ -191,30 +189,10 @@ void MergeRun::mergeVouchers()
 void MergeRun::mergeVoucher(const VoucherRow &voucher)
 {
     const bool byDigest = m_hb.HbType() == clsMxzHb::enuCodeDigest;
-    const QString condition = MergeStatements::voucherCondition(m_pub.year(), voucher.key, m_hb.Include());
     m_debitSummary.reset();
     m_creditSummary.reset();
-    const QString home = m_pub.options().homeCurrencyName;
-
-    QList<Group> groups;
-    RecordSet rs = m_pub.database().query(MergeStatements::groupedLines(condition, byDigest));
-    for (; !rs.eof(); rs.moveNext()) {
-        Group group;
-        if (byDigest)
-            group.digest = rs.text(QStringLiteral("cdigest"));
-        group.currencyName = rs.isNull(QStringLiteral("cexch_name")) ? home : rs.text(QStringLiteral("cexch_name")).trimmed();
-        AccSumRec &m = group.movement;
-        m.md = rs.money(QStringLiteral("Md"));
-        m.mc = rs.money(QStringLiteral("Mc"));
-        m.md_f = rs.money(QStringLiteral("Md_f"));
-        m.mc_f = rs.money(QStringLiteral("Mc_f"));
-        m.nd_s = rs.field(QStringLiteral("Nd_s")).toDouble();
-        m.nc_s = rs.field(QStringLiteral("Nc_s")).toDouble();
-        groups.append(group);
-    }
-    rs.close();
-
-    for (const Group &group : std::as_const(groups)) {
+    const QList<MergeGroup> groups = m_groups->groupsOf(voucher.key);
+    for (const MergeGroup &group : groups) {
         const qsizetype index = m_currencyNames.indexOf(group.currencyName);
         if (index >= 0 && index + 1 < m_current.size())
             PostTotals(m_pub, group.movement, m_current[index + 1]);
@@ -228,18 +206,15 @@ void MergeRun::mergeVoucher(const VoucherRow &voucher)
 // The summary of a group merged by account: that of the voucher's first line
 // of the account on the group's side. Both sides give the same answer for
 // every group of a voucher, so each is looked up once per voucher.
-QString MergeRun::summaryOf(const VoucherRow &voucher, const Group &group)
+QString MergeRun::summaryOf(const VoucherRow &voucher, const MergeGroup &group)
 {
     std::optional<QString> &cached = group.isDebit() ? m_debitSummary : m_creditSummary;
-    if (!cached) {
-        RecordSet rs = m_pub.database().query(MergeStatements::summaryLookup(m_pub.year(), voucher.key, group.isDebit()));
-        cached = rs.eof() ? QString() : rs.text(QStringLiteral("cdigest"));
-        rs.close();
-    }
+    if (!cached)
+        cached = m_groups->summaryOf(voucher.key, group.isDebit());
     return *cached;
 }
 
-void MergeRun::writeGroupRow(const VoucherRow &voucher, const Group &group, const QString &summary)
+void MergeRun::writeGroupRow(const VoucherRow &voucher, const MergeGroup &group, const QString &summary)
 {
     DynasetRecordSet &rs = *m_rows;
     const AccSumRec &m = group.movement;

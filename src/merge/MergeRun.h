@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "HostControls.h"
+#include "MergeGroup.h"
 #include "MergeStatements.h"
 #include "platform/outside/ChartOfAccounts.h"
 #include "totals/AccSumRec.h"
@@ -18,6 +19,7 @@ class DynasetRecordSet;
 class GlPublic;
 class GridTransfer;
 class RecordSet;
+class VoucherGroupSource;
 class clsMxzHb;
 
 // One merged ledger of one code (mxzEndKmQuery): reads the members of its
@@ -42,14 +44,13 @@ public:
 
 private:
     struct VoucherRow;
-    struct Group;
 
     void begin();
     void writeOpening();
     void mergeVouchers();
     void mergeVoucher(const VoucherRow &voucher);
-    void writeGroupRow(const VoucherRow &voucher, const Group &group, const QString &summary);
-    QString summaryOf(const VoucherRow &voucher, const Group &group);
+    void writeGroupRow(const VoucherRow &voucher, const MergeGroup &group, const QString &summary);
+    QString summaryOf(const VoucherRow &voucher, const MergeGroup &group);
     void showProgress(const VoucherRow &voucher);
     void periodSubtotal(int period);
     void writeCurrencyTotals(int period, const QVector<AccSumRec> &records, bool cumulative);
@@ -68,6 +69,7 @@ private:
     QString m_table;
     std::unique_ptr<DynasetRecordSet> m_rows;
     std::unique_ptr<GridTransfer> m_transfer;
+    std::unique_ptr<VoucherGroupSource> m_groups;
     QStringList m_currencyNames;
     QVector<AccSumRec> m_current;
     QVector<AccSumRec> m_cumulative;

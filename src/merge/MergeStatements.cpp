@@ -55,6 +55,38 @@ QString groupedLines(const QString &condition, bool byDigest)
            + QStringLiteral(" and mc <> 0 group by ccode,cexch_name)");
 }
 
+QString groupedLinesOfPeriod(int year, const QString &code, int period, bool includeUnposted, bool byDigest)
+{
+    const QString where = QStringLiteral(" where iyear=") + QString::number(year) + QStringLiteral(" and ccode like N'")
+                          + sqlLikePrefix(code) + QStringLiteral("%' and iperiod = ") + QString::number(period)
+                          + validLines() + postedOnly(includeUnposted) + QStringLiteral(" ");
+    const QString voucher = QStringLiteral("isignseq,ino_id,ccode,");
+    if (byDigest)
+        return QStringLiteral("select * from ((select ") + voucher
+               + QStringLiteral("1 as iside,cdigest,cexch_name,Sum(Md) as Md,0 as Mc,Sum(Md_f) as Md_f,0 as Mc_f,")
+               + QStringLiteral("Sum(Nd_s) as Nd_s,0 as Nc_s from gl_accvouch ") + where + QStringLiteral(" group by ")
+               + voucher + QStringLiteral("cdigest,cexch_name having(Sum(Md) <> 0)) union all (select ") + voucher
+               + QStringLiteral("2 as iside,cdigest,cexch_name,0 as Md,Sum(Mc) as Mc,0 as Md_f,Sum(Mc_f) as Mc_f,")
+               + QStringLiteral("0 as Nd_s,Sum(Nc_s) as Nc_s from gl_accvouch ") + where + QStringLiteral(" group by ")
+               + voucher + QStringLiteral("cdigest,cexch_name having(Sum(Mc) <> 0))) t")
+               + QStringLiteral(" order by isignseq,ino_id,ccode,iside,cdigest,cexch_name");
+    return QStringLiteral("select * from ((select ") + voucher
+           + QStringLiteral("1 as iside,cexch_name,Sum(Md) as Md,0 as Mc,Sum(Md_f) as Md_f,0 as Mc_f,")
+           + QStringLiteral("Sum(Nd_s) as Nd_s,0 as Nc_s from gl_accvouch ") + where + QStringLiteral(" and md <> 0 group by ")
+           + voucher + QStringLiteral("cexch_name) union all (select ") + voucher
+           + QStringLiteral("2 as iside,cexch_name,0 as Md,Sum(Mc) as Mc,0 as Md_f,Sum(Mc_f) as Mc_f,")
+           + QStringLiteral("0 as Nd_s,Sum(Nc_s) as Nc_s from gl_accvouch ") + where + QStringLiteral(" and mc <> 0 group by ")
+           + voucher + QStringLiteral("cexch_name)) t order by isignseq,ino_id,ccode,iside,cexch_name");
+}
+
+QString summariesOfPeriod(int year, const QString &code, int period)
+{
+    return QStringLiteral("select isignseq,ino_id,ccode,md,mc,cdigest from gl_accvouch where iyear=")
+           + QString::number(year) + QStringLiteral(" and ccode like N'") + sqlLikePrefix(code)
+           + QStringLiteral("%' and iperiod = ") + QString::number(period) + validLines()
+           + QStringLiteral(" and (md <> 0 or mc <> 0) order by isignseq,ino_id,ccode,inid");
+}
+
 QString summaryLookup(int year, const VoucherKey &voucher, bool debitSide)
 {
     // "First" is the first line of the voucher in line order, not whatever

@@ -151,6 +151,10 @@ public:
     int ledgersWritten() const { return m_ledgersWritten; }
     // Whether the host's stop flag ended the last ledger.
     bool stoppedByUser() const { return m_stopped; }
+    // The grouped lines are read per period by default; per voucher, one or
+    // two statements each, is the plain reading the faster one must equal.
+    bool readsEachVoucher() const { return m_readsEachVoucher; }
+    void setReadsEachVoucher(bool each) { m_readsEachVoucher = each; }
 
 private:
     GlPublic &requirePub() const;
@@ -158,6 +162,7 @@ private:
 
     GlPublic *m_pub = nullptr;
     QString m_KmCode;
+    bool m_readsEachVoucher = false;
     bool m_Include = false;
     bool m_bMonthmxz = false;
     mxzHbType m_HbType = enuNotHb;

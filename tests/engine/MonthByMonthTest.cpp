@@ -236,4 +236,45 @@ TEST_P(MonthByMonth, WithoutARangeTheAccountShownGivesAllItsAccountsInCodeOrder)
                                   QStringLiteral("100202"), QStringLiteral("100203")}));
 }
 
+TEST_P(MonthByMonth, RowsReachTheGridAPageAtATimeWhileTheGroupIsWritten)
+{
+    // One first-grade group: its rows come a page at a time, the ancestor's
+    // rows first and rewritten until the last of its accounts is done.
+    EngineRig r(openDemoSession(GetParam()));
+    r.engine.sBeginCode = QStringLiteral("1002");
+    r.engine.sEndCode = QStringLiteral("1002");
+    r.engine.bPageLines = 20;
+    int rowsWhenFirstShown = -1;
+    QString firstAncestorBalance;
+    QObject::connect(&r.grid, &GridModel::rowsInserted, &r.grid, [&] {
+        if (rowsWhenFirstShown < 0) {
+            rowsWhenFirstShown = r.rows();
+            firstAncestorBalance = r.cell(2, Balance);
+        }
+    });
+    ASSERT_TRUE(r.engine.mxAllMonth());
+    ASSERT_GT(r.rows(), 100);
+    EXPECT_EQ(rowsWhenFirstShown, 20);
+    EXPECT_GT(r.pages.size(), 5);
+    EXPECT_EQ(r.cell(0, Code), QStringLiteral("1002"));
+    // The ancestor's year to date holds the whole group's balance at the end,
+    // not what its first account alone had when the first page was shown.
+    Currency accounts, ancestor;
+    int ancestorRow = -1;
+    for (int row = 0; row < r.rows(); ++row)
+        if (r.cell(row, Month) == QStringLiteral("01") && r.cell(row, Digest) == r.pub().yearToDateText(1)) {
+            const Currency balance = signedBalance(r.pub(), r.cell(row, Balance), r.cell(row, Direction));
+            if (r.cell(row, Code) == QStringLiteral("1002")) {
+                ancestor = balance;
+                ancestorRow = row;
+            } else {
+                accounts += balance;
+            }
+        }
+    ASSERT_GE(ancestorRow, 0);
+    ASSERT_LT(ancestorRow, 20);
+    EXPECT_EQ(ancestor, accounts);
+    EXPECT_NE(firstAncestorBalance, r.cell(ancestorRow, Balance));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, bothBackends(), backendTestName);

@@ -1,0 +1,116 @@
+#include "MonthGridRows.h"
+
+#include "services/GridColours.h"
+#include "platform/ui/GridModel.h"
+#include "totals/AmountFormats.h"
+
+namespace qxmxz {
+
+namespace {
+
+constexpr int UnpostedBook = 100;
+constexpr int BookPosition = 48;
+
+} // namespace
+
+MonthGridRows::MonthGridRows(const GlPublic &pub, GridModel *grid, int pageLines)
+    : m_pub(pub), m_grid(grid), m_pageLines(std::max(1, pageLines))
+{
+    if (m_grid) {
+        m_groupStart = m_grid->Rows();
+        m_grid->setRedraw(false);
+    }
+}
+
+QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values &value, const Money &money)
+{
+    QStringList cells;
+    cells.reserve(columns);
+    for (int k = 0; k < columns; ++k) {
+        QString cell;
+        if (k == 7) {
+            cell = value(46).toString(); // ccode_equal
+        } else if (k <= 6) {
+            cell = value(k).toString();
+        } else if (k <= 46) {
+            const int position = k - 1;
+            if (position == 9 || position == 12 || position == 16)
+                cell = FormatQty(pub, value(position));
+            else if (position == 10 || position == 11 || position == 13 || position == 14 || position == 18
+                     || position == 20)
+                cell = FormatAmt(QVariant::fromValue(money(position)));
+            else
+                cell = value(position).toString();
+        } else if (k == 47) {
+            cell = value(47).toString(); // coutsysname
+        } else if (k == BookPosition) {
+            cell = value(BookPosition).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
+        }
+        cell.replace(u'\t', u' ');
+        cells << cell;
+    }
+    return cells;
+}
+
+void MonthGridRows::format(int row, const Values &value)
+{
+    if (value(BookPosition).toInt() == UnpostedBook)
+        m_grid->setRowBackColor(row, UnpostedRowColour);
+    const int columns = m_grid->Cols();
+    for (int column = 1; column <= 21 && column < columns; ++column)
+        m_grid->setCellAlignment(row, column, column == 1 || column == 2 || column == 16 ? 4 : (column <= 7 ? 1 : 7));
+}
+
+int MonthGridRows::append(const Values &value, const Money &money)
+{
+    if (!m_grid)
+        return -1;
+    m_grid->AddItem(cells(m_pub, m_grid->Cols(), value, money).join(u'\t'));
+    const int row = m_grid->Rows() - 1;
+    format(row, value);
+    if (++m_heldRows >= m_pageLines)
+        showPage();
+    return row;
+}
+
+void MonthGridRows::rewrite(int row, const Values &value, const Money &money)
+{
+    if (!m_grid || row < 0)
+        return;
+    const QStringList texts = cells(m_pub, m_grid->Cols(), value, money);
+    for (int column = 0; column < texts.size(); ++column)
+        if (m_grid->TextMatrix(row, column) != texts[column])
+            m_grid->setTextMatrix(row, column, texts[column]);
+}
+
+void MonthGridRows::startGroup()
+{
+    if (m_grid)
+        m_groupStart = m_grid->Rows();
+}
+
+void MonthGridRows::dropGroup()
+{
+    if (m_grid)
+        m_grid->setRows(m_groupStart);
+}
+
+bool MonthGridRows::showPage()
+{
+    if (!m_grid)
+        return false;
+    m_heldRows = 0;
+    m_grid->setRedraw(true);
+    m_grid->setRedraw(false);
+    const bool first = !m_firstPageShown;
+    m_firstPageShown = true;
+    return first;
+}
+
+void MonthGridRows::finish()
+{
+    if (m_grid)
+        m_grid->setRedraw(true);
+}
+
+} // namespace qxmxz

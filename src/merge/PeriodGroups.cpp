@@ -1,0 +1,100 @@
+#include "PeriodGroups.h"
+
+#include "platform/outside/GlPublic.h"
+#include "platform/sql/Connection.h"
+#include "platform/sql/RecordSet.h"
+
+namespace qxmxz {
+
+EachVoucherGroups::EachVoucherGroups(GlPublic &pub, bool includeUnposted, bool byDigest)
+    : m_pub(pub), m_includeUnposted(includeUnposted), m_byDigest(byDigest)
+{
+}
+
+QList<MergeGroup> EachVoucherGroups::groupsOf(const MergeStatements::VoucherKey &voucher)
+{
+    const QString condition = MergeStatements::voucherCondition(m_pub.year(), voucher, m_includeUnposted);
+    const QString home = m_pub.options().homeCurrencyName;
+    QList<MergeGroup> groups;
+    RecordSet rs = m_pub.database().query(MergeStatements::groupedLines(condition, m_byDigest));
+    for (; !rs.eof(); rs.moveNext())
+        groups.append(readMergeGroup(rs, m_byDigest, home));
+    rs.close();
+    return groups;
+}
+
+QString EachVoucherGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide)
+{
+    RecordSet rs = m_pub.database().query(MergeStatements::summaryLookup(m_pub.year(), voucher, debitSide));
+    const QString summary = rs.eof() ? QString() : rs.text(QStringLiteral("cdigest"));
+    rs.close();
+    return summary;
+}
+
+PeriodGroups::PeriodGroups(GlPublic &pub, const QString &code, bool includeUnposted, bool byDigest)
+    : m_pub(pub), m_code(code), m_includeUnposted(includeUnposted), m_byDigest(byDigest)
+{
+}
+
+PeriodGroups::Key PeriodGroups::keyOf(const MergeStatements::VoucherKey &voucher)
+{
+    return {voucher.signSequence, voucher.number, voucher.code};
+}
+
+QList<MergeGroup> PeriodGroups::groupsOf(const MergeStatements::VoucherKey &voucher)
+{
+    if (voucher.period != m_groupsPeriod)
+        loadGroups(voucher.period);
+    return m_groups.value(keyOf(voucher));
+}
+
+QString PeriodGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide)
+{
+    if (voucher.period != m_summariesPeriod)
+        loadSummaries(voucher.period);
+    const Summaries found = m_summaries.value(keyOf(voucher));
+    return (debitSide ? found.debit : found.credit).value_or(QString());
+}
+
+void PeriodGroups::loadGroups(int period)
+{
+    m_groups.clear();
+    m_groupsPeriod = period;
+    const QString home = m_pub.options().homeCurrencyName;
+    RecordSet rs = m_pub.database().query(
+        MergeStatements::groupedLinesOfPeriod(m_pub.year(), m_code, period, m_includeUnposted, m_byDigest),
+        RecordSet::Cursor::Forward);
+    const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
+    const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
+    const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const Key key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
+                      rs.field(codeField).toString().trimmed()};
+        m_groups[key].append(readMergeGroup(rs, m_byDigest, home));
+    }
+    rs.close();
+}
+
+// The first line of each side in line order is that side's summary; a line
+// with both sides filled is the first of both.
+void PeriodGroups::loadSummaries(int period)
+{
+    m_summaries.clear();
+    m_summariesPeriod = period;
+    RecordSet rs = m_pub.database().query(MergeStatements::summariesOfPeriod(m_pub.year(), m_code, period),
+                                          RecordSet::Cursor::Forward);
+    const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
+    const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
+    const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
+    for (; !rs.eof(); rs.moveNext()) {
+        Summaries &found = m_summaries[Key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
+                                           rs.field(codeField).toString().trimmed()}];
+        if (!found.debit && !rs.money(QStringLiteral("md")).isZero())
+            found.debit = rs.text(QStringLiteral("cdigest"));
+        if (!found.credit && !rs.money(QStringLiteral("mc")).isZero())
+            found.credit = rs.text(QStringLiteral("cdigest"));
+    }
+    rs.close();
+}
+
+} // namespace qxmxz
