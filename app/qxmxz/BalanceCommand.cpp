@@ -82,6 +82,7 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
     const bool rightsApply = pub.options().accountRightsControlled && pub.login() && !pub.login()->exemptFromAccountRights();
 
     QList<BalanceLine> lines;
+    QStringList leftOut;
     BalanceLine total;
     total.name = pub.texts().text(QStringLiteral("QXMXZ.cli.balance.total"));
     for (const AccountRecord &account : pub.chart().accounts()) {
@@ -89,8 +90,10 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
             continue;
         // An account the user may not read in full is left out, as the ledgers refuse it.
         QString message;
-        if (rightsApply && !CheckCodeRight(pub, DataRightKind::Accounts, account.code, message))
+        if (rightsApply && !CheckCodeRight(pub, DataRightKind::Accounts, account.code, message)) {
+            leftOut << account.code;
             continue;
+        }
         const BalanceLine line = lineOf(pub, account, options);
         if (account.grade == 1) {
             total.opening += line.opening;
@@ -161,12 +164,17 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
                                {QStringLiteral("unposted"), options.includeUnposted}};
     writeTable(table, format, output.device());
     output.commit();
+    // Without some accounts the total cannot balance; say which are missing rather than call the books wrong.
+    if (!leftOut.isEmpty()) {
+        err << texts.text(QStringLiteral("QXMXZ.cli.balance.partial"), {leftOut.join(QStringLiteral(", "))}) << Qt::endl;
+        return 0;
+    }
     // Debits equal credits in any set of balanced vouchers; a difference is a fault of the books, said aloud.
     if (total.debit != total.credit || total.opening.sign() != 0 || total.closing.sign() != 0) {
         err << texts.text(QStringLiteral("QXMXZ.cli.balance.unbalanced"),
                           {FormatAmt(QVariant::fromValue(total.debit)), FormatAmt(QVariant::fromValue(total.credit))})
             << Qt::endl;
-        return rightsApply ? 0 : 1;
+        return 1;
     }
     return 0;
 }

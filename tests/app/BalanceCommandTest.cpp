@@ -152,4 +152,27 @@ TEST_P(BalanceCommand, TheTableAndTheCsvShowTheSameFiguresOnEveryBackend)
     EXPECT_TRUE(csv.out.contains(QStringLiteral(",balanced,0,28099420.35,28099420.35,balanced,0,total\r\n"))) << csv.out.right(200).toStdString();
 }
 
+TEST_P(BalanceCommand, AUserSeesOnlyTheAccountsTheDataRightsLetThemRead)
+{
+    auto codes = [&](const char *user, QString &err) {
+        const CommandRun r = runOn(test::demoUrl(GetParam()), {QStringLiteral("--user"), QString::fromLatin1(user), QStringLiteral("balance"),
+                                                               QStringLiteral("--grade"), QStringLiteral("end"), QStringLiteral("--format"),
+                                                               QStringLiteral("json")});
+        EXPECT_EQ(r.code, 0) << user << r.err.toStdString();
+        err = r.err;
+        QStringList found;
+        for (const QJsonValue &row : QJsonDocument::fromJson(r.out.toUtf8()).object()[QStringLiteral("rows")].toArray())
+            found << row.toObject()[QStringLiteral("code")].toString();
+        return found;
+    };
+    QString limitedErr, exemptErr;
+    const QStringList limited = codes("li", limitedErr);
+    const QStringList exempt = codes("qian", exemptErr);
+    EXPECT_TRUE(limited.contains(QStringLiteral("1001")));
+    EXPECT_FALSE(limited.contains(QStringLiteral("1122")));
+    EXPECT_TRUE(limitedErr.contains(QStringLiteral("1122"))) << limitedErr.toStdString();
+    EXPECT_TRUE(exempt.contains(QStringLiteral("1122")));
+    EXPECT_TRUE(exemptErr.isEmpty()) << exemptErr.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, BalanceCommand, test::bothBackends(), test::backendTestName);
