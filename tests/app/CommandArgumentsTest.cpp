@@ -41,6 +41,7 @@ TEST(CommandArguments, EveryArgumentACommandDoesNotUseIsRefusedByName)
         {"detail 1002 -zzz", 2, "Unknown option: -zzz"},
         {"detail 100201 100202", 2, "Unexpected argument: 100202 (detail takes no more)"},
         {"monthly 100201 100202 100203", 2, "Unexpected argument: 100203 (monthly takes no more)"},
+        {"detail 1002 --counterpart names", 2, "Unexpected argument: names (detail takes no more)"},
         {"detail 1002 --counterpart=foo", 2, "Invalid value for --counterpart: foo (valid: names)"},
         {"--lang fr accounts", 2, "Invalid value for --lang: fr (valid: zh-CN, en-US)"},
         {"detail 1002 --style wide", 2, "Invalid value for --style: wide (valid: je, sl, wb, slwb)"},
@@ -77,9 +78,26 @@ TEST(CommandArguments, UsageErrorsPointToTheHelpAndAreSaidInChinese)
     EXPECT_FALSE(r.err.contains(QStringLiteral("ACCOUNT")));
 }
 
+TEST(CommandArguments, WithoutLangTheLocaleOfTheEnvironmentChoosesTheLanguage)
+{
+    const QByteArray saved = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "en_US.UTF-8");
+    const CommandRun english = test::runOnDemo(Backend::Sqlite, {QStringLiteral("detail")});
+    qputenv("LC_ALL", "zh_CN.UTF-8");
+    const CommandRun chinese = test::runOnDemo(Backend::Sqlite, {QStringLiteral("detail")});
+    const CommandRun chosen = test::runOnDemo(Backend::Sqlite, {QStringLiteral("--lang"), QStringLiteral("en-US"), QStringLiteral("detail")});
+    if (saved.isNull())
+        qunsetenv("LC_ALL");
+    else
+        qputenv("LC_ALL", saved);
+    EXPECT_EQ(firstLine(english.err), QStringLiteral("Missing argument: ACCOUNT (for detail)"));
+    EXPECT_EQ(firstLine(chinese.err), QStringLiteral("缺少参数：科目（命令 detail 需要）"));
+    EXPECT_EQ(firstLine(chosen.err), firstLine(english.err)) << "--lang comes before the locale";
+}
+
 TEST(CommandArguments, HelpIsThereForEveryCommandInEveryWayOfAsking)
 {
-    for (const char *command : {"detail", "monthly", "merged", "general", "calendar", "accounts", "make-demo", "help"}) {
+    for (const char *command : {"detail", "monthly", "merged", "general", "balance", "calendar", "accounts", "make-demo", "help"}) {
         const QString name = QString::fromLatin1(command);
         const CommandRun asked = runEnglish({QStringLiteral("help"), name});
         ASSERT_EQ(asked.code, 0) << command << asked.err.toStdString();
