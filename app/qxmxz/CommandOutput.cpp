@@ -56,7 +56,7 @@ QString CommandOutput::formatName(const CliArguments &args)
 
 const QStringList &CommandOutput::fileFormats()
 {
-    static const QStringList names{QStringLiteral("csv"), QStringLiteral("json")};
+    static const QStringList names{QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("xlsx"), QStringLiteral("pdf")};
     return names;
 }
 
@@ -70,7 +70,7 @@ TableFormat CommandOutput::tableFormat(const CliArguments &args)
     if (format == u"json")
         return TableFormat::Json;
     throw Failure::withKey(QStringLiteral("QXMXZ.cli.badchoice"),
-                           {QStringLiteral("--format"), format, QStringLiteral("table, ") + fileFormats().join(QStringLiteral(", "))},
+                           {QStringLiteral("--format"), format, QStringLiteral("table, csv, json")},
                            QStringLiteral("Unknown format %1").arg(format));
 }
 

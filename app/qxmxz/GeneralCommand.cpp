@@ -1,6 +1,9 @@
 // The general ledger on the command line.
 #include "LedgerRequest.h"
 #include "CommandOutput.h"
+#include "SheetOutput.h"
+#include "platform/print/LedgerSheet.h"
+#include <optional>
 #include "Commands.h"
 #include "GeneralLedgerTable.h"
 #include "LedgerOptions.h"
@@ -19,8 +22,13 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
     GlPublic &pub = ledger->pub();
     const LedgerOptions &options = ledger->options;
     const QString &account = ledger->account;
-    const TableFormat format = CommandOutput::tableFormat(args);
-    CommandOutput output(args, out);
+    const SheetFormat sheet = sheetFormat(args);
+    if (sheet != SheetFormat::None && !maySheetOutput(pub, LedgerCommand::General, sheet))
+        return 1;
+    const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
+    std::optional<CommandOutput> output;
+    if (sheet == SheetFormat::None)
+        output.emplace(args, out);
 
     GridModel grid;
     HintState hint, unitLabel, currencyLabel;
@@ -39,8 +47,23 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
     const int rows = basGrwl::FillRows(pub, grid, request);
     progress.finish();
 
-    writeTable(generalLedgerTable(grid, format == TableFormat::Json), format, output.device());
-    output.commit();
+    if (sheet != SheetFormat::None) {
+        // Month and day are texts; the direction too; quantities are measures, the rest money.
+        QList<ExportClass> classes(basGrwl::ColumnCount, ExportClass::Money);
+        for (int j : {0, 1, 2, 3, int(basGrwl::Direction)})
+            classes[j] = ExportClass::Text;
+        for (int j : {int(basGrwl::DebitQuantity), int(basGrwl::CreditQuantity), int(basGrwl::BalanceQuantity)})
+            classes[j] = ExportClass::Measure;
+        LedgerSheet printed = headedGridSheet(grid, classes);
+        printed.heading = generalPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account), unitLabel.text(),
+                                             currencyLabel.text());
+        const bool quantity = BookStyles::showsQuantity(options.style);
+        writeSheetOutput(pub, args, sheet, printed,
+                         (quantity ? QStringLiteral("GLSl") : QStringLiteral("GLZz")) + BookStyles::code(options.style));
+    } else {
+        writeTable(generalLedgerTable(grid, format == TableFormat::Json), format, output->device());
+        output->commit();
+    }
     return finishLedgerRun(*ledger, args, err, progress, rows, false);
 }
 

@@ -1,5 +1,6 @@
 // The detail ledger and the month-by-month ledger on the command line.
 #include <csignal>
+#include <optional>
 
 #include "LedgerRequest.h"
 #include "CommandOutput.h"
@@ -7,6 +8,7 @@
 #include "LedgerOptions.h"
 #include "LedgerTable.h"
 #include "RunProgress.h"
+#include "SheetOutput.h"
 #include "engine/LedgerHost.h"
 #include "engine/kmmx.h"
 #include "platform/Failure.h"
@@ -16,6 +18,7 @@
 #include "platform/ui/StopButtonState.h"
 #include "presentation/LedgerGridLayout.h"
 #include "services/DisplayTableColumns.h"
+#include "platform/print/LedgerExportClasses.h"
 
 namespace qxmxz::cli {
 
@@ -45,8 +48,14 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
     if (args.has(QStringLiteral("by")) && !QStringList{QStringLiteral("code"), QStringLiteral("period")}.contains(args.value(QStringLiteral("by"))))
         throw Failure::withKey(QStringLiteral("QXMXZ.cli.badvalue"), {QStringLiteral("--by"), args.value(QStringLiteral("by"))},
                                QStringLiteral("--by takes code or period"));
-    const TableFormat format = CommandOutput::tableFormat(args);
-    CommandOutput output(args, out);
+    const SheetFormat sheet = sheetFormat(args);
+    const LedgerCommand command = kind == LedgerKind::Monthly ? LedgerCommand::Monthly : LedgerCommand::Detail;
+    if (sheet != SheetFormat::None && !maySheetOutput(pub, command, sheet))
+        return 1;
+    const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
+    std::optional<CommandOutput> output;
+    if (sheet == SheetFormat::None)
+        output.emplace(args, out);
 
     GridModel grid;
     HeaderModel header;
@@ -103,9 +112,17 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
     if (!computed)
         return 1;
 
-    const bool json = format == TableFormat::Json;
-    writeTable(ledgerTable(grid, header, displayTableColumns(), json), format, output.device());
-    output.commit();
+    if (sheet != SheetFormat::None) {
+        LedgerSheet printed = ledgerGridSheet(grid, header, 1, 21, ledgerExportClasses());
+        printed.heading = detailPageHeading(pub, host.account, pub.periodText(options.fromPeriod) + QStringLiteral(" - ")
+                                                                   + pub.periodText(options.toPeriod),
+                                            quantityLabel.text(), currencyLabel.text());
+        writeSheetOutput(pub, args, sheet, printed, QStringLiteral("GLMxz") + BookStyles::code(options.style));
+    } else {
+        const bool json = format == TableFormat::Json;
+        writeTable(ledgerTable(grid, header, displayTableColumns(), json), format, output->device());
+        output->commit();
+    }
     return finishLedgerRun(*request, args, err, progress, grid.Rows(), engine.stoppedByUser());
 }
 

@@ -1,6 +1,9 @@
 // The merged detail ledger on the command line.
 #include "LedgerRequest.h"
 #include "CommandOutput.h"
+#include "SheetOutput.h"
+#include "platform/print/LedgerExportClasses.h"
+#include <optional>
 #include "Commands.h"
 #include "HeadlessMergeWindow.h"
 #include "LedgerOptions.h"
@@ -41,8 +44,13 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
     const LedgerOptions &options = request->options;
     const QString &account = request->account;
     const clsMxzHb::mxzHbType mode = mergeModeOf(args);
-    const TableFormat format = CommandOutput::tableFormat(args);
-    CommandOutput output(args, out);
+    const SheetFormat sheet = sheetFormat(args);
+    if (sheet != SheetFormat::None && !maySheetOutput(pub, LedgerCommand::Merged, sheet))
+        return 1;
+    const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
+    std::optional<CommandOutput> output;
+    if (sheet == SheetFormat::None)
+        output.emplace(args, out);
 
     GridModel grid;
     HeaderModel header;
@@ -75,8 +83,16 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
     if (hb.ledgersWritten() == 0)
         return 1;
 
-    writeTable(ledgerTable(grid, header, MergeTable::columns(), format == TableFormat::Json), format, output.device());
-    output.commit();
+    if (sheet != SheetFormat::None) {
+        LedgerSheet printed = ledgerGridSheet(grid, header, 1, 21, ledgerExportClasses());
+        printed.heading = detailPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account),
+                                            pub.periodText(options.fromPeriod) + QStringLiteral(" - ") + pub.periodText(options.toPeriod),
+                                            quantityLabel.text(), currencyLabel.text());
+        writeSheetOutput(pub, args, sheet, printed, QStringLiteral("GLMxz") + BookStyles::code(options.style));
+    } else {
+        writeTable(ledgerTable(grid, header, MergeTable::columns(), format == TableFormat::Json), format, output->device());
+        output->commit();
+    }
     return finishLedgerRun(*request, args, err, progress, grid.Rows(), hb.stoppedByUser());
 }
 

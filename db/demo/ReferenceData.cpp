@@ -222,6 +222,7 @@ void loadUsersAndRights(Connection &connection, int year)
          {{QStringLiteral("demo"), people::Demo, 0, 0},
           {QStringLiteral("wang"), people::Wang, 0, 0},
           {QStringLiteral("zhao"), people::Zhao, 0, 0},
+          {QStringLiteral("zhou"), QStringLiteral("周敏"), 0, 0},
           {QStringLiteral("li"), people::Li, 0, 0},
           {QStringLiteral("sun"), people::Sun, 0, 0},
           {QStringLiteral("qian"), people::Qian, 0, 1},
@@ -238,6 +239,10 @@ void loadUsersAndRights(Connection &connection, int year)
     grant(QStringLiteral("accountant"), 0, AllRights);
     grant(QStringLiteral("zhao"), 1,
           {QStringLiteral("GL0301"), QStringLiteral("GL030101"), QStringLiteral("GL030102"), QStringLiteral("GL030103")});
+    // zhou reads and prints every ledger but may not export any.
+    grant(QStringLiteral("zhou"), 1,
+          {QStringLiteral("GL0301"), QStringLiteral("GL030101"), QStringLiteral("GL030102"), QStringLiteral("GL0305"),
+           QStringLiteral("GL0306"), QStringLiteral("GL03050102"), QStringLiteral("GL03050104")});
     loadFunctionRights(connection, held);
 
     QList<Row> data;

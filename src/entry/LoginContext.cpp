@@ -6,6 +6,10 @@
 #include "GlPublicObject.h"
 #include "LoginObject.h"
 #include "WindowHost.h"
+
+#include <QApplication>
+
+#include "LedgerWindowHost.h"
 #include "platform/ui/GridColor.h"
 
 namespace qxmxz::LoginContext {
@@ -108,6 +112,12 @@ void setVoucherDrillDown(bool on)
 
 WindowHost *windowHost()
 {
+    // Without a host of its own, a host program that runs widgets gets the
+    // component's windows; a headless one gets none.
+    if (!context().host && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        static LedgerWindowHost componentWindows;
+        return &componentWindows;
+    }
     return context().host;
 }
 

@@ -1,0 +1,77 @@
+// The desktop host: logs a user in as the command line does (--db, --user,
+// --year, --lang; the demo company by default) and opens the detail-ledger
+// window on an account. With --screenshots DIR it renders the window in every
+// book style, the voucher window and the calendar to PNG files and exits.
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include "qxmxz/CliArguments.h"
+#include "qxmxz/CliSession.h"
+#include "platform/Failure.h"
+#include "platform/outside/GlPublic.h"
+#include "DeskScreenshots.h"
+#include "windows/mxz.h"
+
+using namespace qxmxz;
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    cli::CliArguments args;
+    QString account = QStringLiteral("100201");
+    QString screenshots;
+    int period = 0;
+    BookStyle style = BookStyle::Je;
+    const QStringList list = app.arguments().mid(1);
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString option = list[i];
+        const QString value = i + 1 < list.size() ? list[i + 1] : QString();
+        if (option == u"--db" || option == u"--user" || option == u"--year" || option == u"--lang") {
+            args.options.insert(option.mid(2), value);
+            ++i;
+        } else if (option == u"--account") {
+            account = value;
+            ++i;
+        } else if (option == u"--period") {
+            period = value.toInt();
+            ++i;
+        } else if (option == u"--style" && BookStyles::fromCode(value, style)) {
+            ++i;
+        } else if (option == u"--screenshots") {
+            screenshots = value;
+            ++i;
+        } else {
+            err << "qxmxz-desk: unknown or incomplete option " << option << "\n"
+                << "usage: qxmxz-desk [--db URL] [--user ID] [--year Y] [--lang zh-CN|en-US] [--account CODE]"
+                   " [--period P] [--style je|sl|wb|slwb] [--screenshots DIR]\n";
+            return 2;
+        }
+    }
+    try {
+        std::unique_ptr<cli::CliSession> session = cli::CliSession::open(args, err);
+        if (!session)
+            return 1;
+        GlPublic &pub = session->pub();
+        if (!pub.account(account).exists) {
+            err << pub.text(QStringLiteral("QXMXZ.cli.unknownaccount"), {account}) << "\n";
+            return 1;
+        }
+        if (!screenshots.isEmpty())
+            return takeScreenshots(pub, account, QDir(screenshots), args.language(), err);
+        MxzRequest request;
+        request.accountEntries << account + u' ' + pub.accountName(account);
+        if (period > 0)
+            request.firstPeriod = request.lastPeriod = period;
+        request.style = style;
+        mxz window(pub, request);
+        window.show();
+        QTimer::singleShot(0, &window, [&window] { window.selectAccount(0); });
+        return window.exec() == QDialog::Accepted ? 0 : 0;
+    } catch (const Failure &failure) {
+        err << failure.describe() << "\n";
+        return 1;
+    }
+}

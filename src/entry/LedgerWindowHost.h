@@ -1,0 +1,17 @@
+#pragma once
+
+#include "WindowHost.h"
+
+namespace qxmxz {
+
+// The window host the component's own windows give the display methods: a
+// detail-ledger request opens the detail-ledger window modally on the
+// component-wide general-ledger object, for the periods of the request.
+class LedgerWindowHost : public WindowHost {
+public:
+    void showDetailLedger(const DetailLedgerRequest &request) override;
+    void showGeneralLedger(const GeneralLedgerRequest &request) override;
+    void queryReport(const ReportRequest &request) override;
+};
+
+} // namespace qxmxz

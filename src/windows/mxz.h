@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <memory>
+
+#include "engine/LedgerHost.h"
+#include "engine/kmmx.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/HeaderModel.h"
+#include "platform/ui/HintState.h"
+#include "platform/ui/StopButtonState.h"
+#include "presentation/BookStyle.h"
+#include "presentation/LedgerGridLayout.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace qxmxz {
+
+class GlPublic;
+class LedgerGridView;
+class LedgerToolbar;
+
+// What the detail-ledger window opens on.
+struct MxzRequest {
+    QStringList accountEntries; // "code name", the window opens on the first
+    int firstPeriod = 1;
+    int lastPeriod = 12;
+    bool includeUnposted = false;
+    bool byPeriod = false;
+    bool monthByMonth = false;
+    bool voucherCommandEnabled = true;
+    BookStyle style = BookStyle::Je;
+};
+
+// The detail-ledger window: a grid under a two-level header on the engine's
+// models, the account and style combos, the labels, the toolbar and the stop
+// button. It holds no ledger logic: it hands the engine its account and the
+// window's state and lets it fill the models. While a run goes on the window
+// keeps painting and answers the stop button; every other command, key and
+// a close wait for the ready flag.
+class mxz : public QDialog, public LedgerHost {
+    Q_OBJECT
+public:
+    mxz(GlPublic &pub, const MxzRequest &request, QWidget *parent = nullptr);
+    ~mxz() override;
+
+    // Runs the command of a toolbar key; nothing while the window is not ready.
+    void runCommand(const QString &key);
+    bool isReady() const { return m_ready; }
+    // The ledger of the account in the combo (cbokm_Click).
+    void cbokm_Click();
+    void selectAccount(int index);
+    void selectStyle(BookStyle style);
+
+    BookStyle style() const { return m_style; }
+    GridModel &grid() { return m_grid; }
+    HeaderModel &header() { return m_header; }
+    kmmx &engine() { return m_engine; }
+    LedgerGridView *gridView() const { return m_view; }
+    LedgerToolbar *toolbar() const { return m_toolbar; }
+    QString hintText() const;
+    void pressStop();
+
+    // LedgerHost
+    QString accountText() const override;
+    int optionValue() const override { return m_request.byPeriod ? 0 : 1; }
+    bool bUserStop() override;
+    int iMxzFirstGrade() const override { return 1; }
+    bool bMxzUnloaded() const override { return m_unloaded; }
+    void enableWindow() override;
+    void refreshWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void buildControls();
+    void layOut();
+    void runLedger();
+    void saveWidths();
+    void fitColumns();
+    void showHint(const QString &text);
+    void help();
+    void openVoucher();
+    void showCalendar();
+
+    GlPublic &m_pub;
+    MxzRequest m_request;
+    GridModel m_grid;
+    HeaderModel m_header;
+    HintState m_hint, m_quantityLabel, m_currencyLabel;
+    StopButtonState m_stop;
+    kmmx m_engine;
+    LedgerLayoutFlags m_flags;
+    BookStyle m_style;
+    bool m_ready = false;
+    bool m_stopRequested = false;
+    bool m_unloaded = false;
+    qint16 m_columnOption = 1;
+
+    QLabel *lblHeader2 = nullptr;
+    QLabel *lblKm = nullptr;
+    QLabel *lblmonth2 = nullptr;
+    QLabel *lblSl = nullptr;
+    QLabel *lblWb = nullptr;
+    QLabel *lblHint = nullptr;
+    QComboBox *cboKm = nullptr;
+    QComboBox *cbostyle = nullptr;
+    QCheckBox *chkUnit = nullptr;
+    QPushButton *cmdStop = nullptr;
+    LedgerToolbar *m_toolbar = nullptr;
+    LedgerGridView *m_view = nullptr;
+};
+
+} // namespace qxmxz
