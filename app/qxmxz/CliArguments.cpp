@@ -24,17 +24,47 @@ const QSet<QString> &flags()
     static const QSet<QString> names{
         QStringLiteral("unposted"), QStringLiteral("timings"), QStringLiteral("each-end"),
         QStringLiteral("counterpart"), QStringLiteral("help"), QStringLiteral("by-period"),
+        QStringLiteral("version"),
     };
     return names;
 }
 
 } // namespace
 
+const QStringList &languages()
+{
+    static const QStringList names{QStringLiteral("zh-CN"), QStringLiteral("en-US")};
+    return names;
+}
+
+QString CliArguments::language() const
+{
+    if (has(QStringLiteral("lang")))
+        return value(QStringLiteral("lang"));
+    // As other command-line tools do: the first of LC_ALL, LC_MESSAGES, LANG that is set decides.
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString locale = qEnvironmentVariable(variable);
+        if (locale.isEmpty())
+            continue;
+        return locale.startsWith(QLatin1String("en")) ? QStringLiteral("en-US") : QStringLiteral("zh-CN");
+    }
+    return QStringLiteral("zh-CN");
+}
+
 CliArguments parseArguments(const QStringList &arguments)
 {
     CliArguments parsed;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
+        if (arg == u"-h") {
+            parsed.options.insert(QStringLiteral("help"), QString());
+            continue;
+        }
+        // A single dash is a short option, which this command line has none of
+        // (except -h); a lone "-" stays an argument.
+        if (arg.startsWith(u'-') && !arg.startsWith(QLatin1String("--")) && arg.size() > 1)
+            throw Failure::withKey(QStringLiteral("QXMXZ.cli.unknownoption"), {arg},
+                                   QStringLiteral("Unknown option %1").arg(arg));
         if (!arg.startsWith(QLatin1String("--")) || arg == QLatin1String("--")) {
             if (parsed.command.isEmpty())
                 parsed.command = arg;
@@ -68,6 +98,10 @@ CliArguments parseArguments(const QStringList &arguments)
         }
         parsed.options.insert(name, value);
     }
+    if (parsed.has(QStringLiteral("lang")) && !languages().contains(parsed.value(QStringLiteral("lang"))))
+        throw Failure::withKey(QStringLiteral("QXMXZ.cli.badchoice"),
+                               {QStringLiteral("--lang"), parsed.value(QStringLiteral("lang")), languages().join(QStringLiteral(", "))},
+                               QStringLiteral("Unknown language"));
     return parsed;
 }
 

@@ -15,8 +15,12 @@ struct CliArguments {
 
     bool has(const QString &name) const { return options.contains(name); }
     QString value(const QString &name, const QString &fallback = {}) const { return options.value(name, fallback); }
-    QString language() const { return value(QStringLiteral("lang"), QStringLiteral("zh-CN")); }
+    // --lang, or else the language of the environment's locale (Chinese unless it is English).
+    QString language() const;
 };
+
+// The values --lang takes.
+const QStringList &languages();
 
 // Throws a Failure with a "QXMXZ.cli." key for an unknown option or a missing value.
 CliArguments parseArguments(const QStringList &arguments);

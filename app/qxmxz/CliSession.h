@@ -13,7 +13,11 @@ namespace qxmxz::cli {
 // The database of the demo company the command line uses without --db: an
 // SQLite file under the user's data folder (or $QXMXZ_DEMO_DB), created on
 // first use. Returns its URL.
-QString demoDatabaseUrl(QTextStream &err);
+QString demoDatabaseUrl(QTextStream &err, const QString &language = {});
+// The URL of --db: a URL as given, a plain path as an SQLite file. Throws for
+// an SQLite path that is a folder, missing, or not a database.
+QString databaseUrlOf(const QString &target);
+void checkSqliteFile(const QString &path);
 
 // A logged-in session for one command: the login, the general-ledger object,
 // and message boxes printed to stderr as "title: text".

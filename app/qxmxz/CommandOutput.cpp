@@ -1,6 +1,7 @@
 #include "CommandOutput.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "platform/Failure.h"
@@ -9,7 +10,8 @@ namespace qxmxz::cli {
 
 CommandOutput::CommandOutput(const CliArguments &args, QTextStream &out) : m_out(out)
 {
-    if (args.has(QStringLiteral("out"))) {
+    // "-" is the standard output, as for most command-line tools.
+    if (args.has(QStringLiteral("out")) && args.value(QStringLiteral("out")) != u"-") {
         const QString path = args.value(QStringLiteral("out"));
         auto file = std::make_unique<QSaveFile>(path);
         if (!file->open(QIODevice::WriteOnly))
@@ -41,16 +43,34 @@ QIODevice &CommandOutput::device()
     return m_direct ? *m_direct : *m_device;
 }
 
+QString CommandOutput::formatName(const CliArguments &args)
+{
+    if (args.has(QStringLiteral("format")))
+        return args.value(QStringLiteral("format")).toLower();
+    // Without --format the file name says it: bank.csv is CSV.
+    const QString suffix = QFileInfo(args.value(QStringLiteral("out"))).suffix().toLower();
+    if (args.has(QStringLiteral("out")) && fileFormats().contains(suffix))
+        return suffix;
+    return QStringLiteral("table");
+}
+
+const QStringList &CommandOutput::fileFormats()
+{
+    static const QStringList names{QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("xlsx"), QStringLiteral("pdf")};
+    return names;
+}
+
 TableFormat CommandOutput::tableFormat(const CliArguments &args)
 {
-    const QString format = args.value(QStringLiteral("format"), QStringLiteral("table")).toLower();
+    const QString format = formatName(args);
     if (format == u"table")
         return TableFormat::Table;
     if (format == u"csv")
         return TableFormat::Csv;
     if (format == u"json")
         return TableFormat::Json;
-    throw Failure::withKey(QStringLiteral("QXMXZ.cli.badvalue"), {QStringLiteral("--format"), format},
+    throw Failure::withKey(QStringLiteral("QXMXZ.cli.badchoice"),
+                           {QStringLiteral("--format"), format, QStringLiteral("table, csv, json")},
                            QStringLiteral("Unknown format %1").arg(format));
 }
 

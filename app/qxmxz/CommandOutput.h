@@ -18,6 +18,10 @@ public:
     ~CommandOutput();
 
     QIODevice &device();
+    // The format asked for: --format, else the suffix of --out when it names one, else "table".
+    static QString formatName(const CliArguments &args);
+    // The formats an --out suffix selects; a writer for another file kind adds its suffix here.
+    static const QStringList &fileFormats();
     // The format of --format for text tables; throws "QXMXZ.cli.badvalue" for an unknown one.
     static TableFormat tableFormat(const CliArguments &args);
     // Puts the file in place (or flushes the standard output).

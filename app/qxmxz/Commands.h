@@ -19,6 +19,7 @@ int runDetail(const CliArguments &args, QTextStream &out, QTextStream &err);
 int runMonthly(const CliArguments &args, QTextStream &out, QTextStream &err);
 int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err);
 int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err);
+int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err);
 int runMakeDemoCommand(const CliArguments &args, QTextStream &out, QTextStream &err);
 
 // The text of a failure in the chosen language.

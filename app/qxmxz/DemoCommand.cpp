@@ -9,7 +9,7 @@ int runMakeDemoCommand(const CliArguments &args, QTextStream &out, QTextStream &
     for (const char *name : {"lines", "seed"})
         if (args.has(QString::fromLatin1(name)))
             arguments << QStringLiteral("--") + QString::fromLatin1(name) << args.value(QString::fromLatin1(name));
-    return runMakeDemo(arguments, out, err);
+    return runMakeDemo(arguments, out, err, args.language());
 }
 
 } // namespace qxmxz::cli

@@ -32,6 +32,11 @@ int finishLedgerRun(const LedgerRequest &request, const CliArguments &args, QTex
     const ResourceTexts &texts = request.session->pub().texts();
     if (stopped)
         err << texts.text(QStringLiteral("QXMXZ.cli.stopped")) << Qt::endl;
+    // A heading alone would look like a failed query; say that the range is empty.
+    else if (rows == 0)
+        err << texts.text(QStringLiteral("QXMXZ.cli.emptyledger"),
+                          {request.account, QString::number(request.options.fromPeriod), QString::number(request.options.toPeriod)})
+            << Qt::endl;
     if (args.has(QStringLiteral("timings")))
         err << texts.text(QStringLiteral("QXMXZ.cli.timings"),
                           {QString::number(progress.msToFirstPage()), QString::number(progress.msToEnd()),

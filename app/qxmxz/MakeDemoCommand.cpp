@@ -1,4 +1,5 @@
 #include "MakeDemoCommand.h"
+#include "platform/outside/ResourceTexts.h"
 
 #include <QElapsedTimer>
 
@@ -65,14 +66,15 @@ MakeDemoRequest parse(const QStringList &arguments)
 
 } // namespace
 
-int runMakeDemo(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int runMakeDemo(const QStringList &arguments, QTextStream &out, QTextStream &err, const QString &language)
 {
+    const ResourceTexts &texts = ResourceTexts::forLanguage(language);
     MakeDemoRequest request;
     try {
         request = parse(arguments);
     } catch (const Failure &failure) {
         err << failure.describe() << Qt::endl
-            << QStringLiteral("Usage: make-demo PATH|URL [--lines N] [--seed S]") << Qt::endl;
+            << texts.text(QStringLiteral("QXMXZ.cli.help.make-demo")).section(u'\n', 0, 0) << Qt::endl;
         return 2;
     }
     try {
@@ -85,12 +87,12 @@ int runMakeDemo(const QStringList &arguments, QTextStream &out, QTextStream &err
             db::loadDemoCompany(*connection);
         const double seconds = double(timer.elapsed()) / 1000.0;
         if (request.generated)
-            out << QStringLiteral("Generated company with %1 voucher lines (seed %2) created in %3 s: %4")
-                       .arg(request.options.voucherLines).arg(request.options.seed).arg(seconds, 0, 'f', 1)
-                       .arg(connection->connectionText())
+            out << texts.text(QStringLiteral("QXMXZ.cli.demo.generated"),
+                              {QString::number(request.options.voucherLines), QString::number(request.options.seed),
+                               QString::number(seconds, 'f', 1), connection->connectionText()})
                 << Qt::endl;
         else
-            out << QStringLiteral("Demo company created in %1 s: %2").arg(seconds, 0, 'f', 1).arg(connection->connectionText())
+            out << texts.text(QStringLiteral("QXMXZ.cli.demo.made"), {QString::number(seconds, 'f', 1), connection->connectionText()})
                 << Qt::endl;
         return 0;
     } catch (const Failure &failure) {

@@ -13,6 +13,7 @@ namespace qxmxz::cli {
 // (default 1). `arguments` are those after the command name. Returns 0 when
 // done, 1 when the database could not be made, 2 for a wrong command line;
 // messages go to `err`, the result line to `out`.
-int runMakeDemo(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int runMakeDemo(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                const QString &language = QStringLiteral("en-US"));
 
 } // namespace qxmxz::cli

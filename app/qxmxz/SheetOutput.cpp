@@ -1,5 +1,7 @@
 #include "SheetOutput.h"
 
+#include "CommandOutput.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -22,7 +24,7 @@ namespace qxmxz::cli {
 
 SheetFormat sheetFormat(const CliArguments &args)
 {
-    const QString format = args.value(QStringLiteral("format")).toLower();
+    const QString format = CommandOutput::formatName(args);
     if (format == u"xlsx")
         return SheetFormat::Xlsx;
     if (format == u"pdf")

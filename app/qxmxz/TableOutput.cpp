@@ -1,6 +1,7 @@
 #include "TableOutput.h"
 
 #include <QJsonDocument>
+#include <QLocale>
 #include <QJsonObject>
 #include <QJsonValue>
 
@@ -27,6 +28,16 @@ QString padded(const QString &text, int width, bool right)
     return right ? fill + text : text + fill;
 }
 
+// A typed value as CSV text: null empty, numbers in their shortest exact form without grouping.
+QString plainText(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return value.toString();
+}
+
 QString csvField(const QString &text)
 {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
@@ -48,7 +59,8 @@ int displayWidth(const QString &text)
 
 void writeTable(const TableSource &table, TableFormat format, QIODevice &out)
 {
-    const int columns = int(table.keys.size());
+    // Typed output may carry keys beyond the displayed columns (such as the kind of a row).
+    const int columns = format == TableFormat::Table || !table.typedCell ? int(table.headings.size()) : int(table.keys.size());
     switch (format) {
     case TableFormat::Table: {
         QList<int> widths(columns, 0);
@@ -78,28 +90,32 @@ void writeTable(const TableSource &table, TableFormat format, QIODevice &out)
     case TableFormat::Csv: {
         // A byte-order mark lets spreadsheet programs read the Chinese text as UTF-8.
         out.write("\xEF\xBB\xBF");
+        const bool typed = bool(table.typedCell);
         QStringList cells;
         for (int c = 0; c < columns; ++c)
-            cells << csvField(table.headings.value(c));
+            cells << csvField(typed ? table.keys.value(c) : table.headings.value(c));
         out.write((cells.join(u',') + QStringLiteral("\r\n")).toUtf8());
         for (qsizetype r = 0; r < table.rowCount; ++r) {
             cells.clear();
             for (int c = 0; c < columns; ++c)
-                cells << csvField(table.cell(r, c));
+                cells << csvField(typed ? plainText(table.typedCell(r, c)) : table.cell(r, c));
             out.write((cells.join(u',') + QStringLiteral("\r\n")).toUtf8());
         }
         break;
     }
     case TableFormat::Json: {
+        const bool wrapped = !table.header.isEmpty();
+        if (wrapped)
+            out.write("{\"header\":" + QJsonDocument(table.header).toJson(QJsonDocument::Compact) + ",\n\"rows\":");
         out.write("[");
         for (qsizetype r = 0; r < table.rowCount; ++r) {
             QJsonObject row;
             for (int c = 0; c < columns; ++c)
-                row.insert(table.keys[c], table.cell(r, c));
+                row.insert(table.keys[c], table.typedCell ? table.typedCell(r, c) : QJsonValue(table.cell(r, c)));
             out.write(r == 0 ? "\n" : ",\n");
             out.write(QJsonDocument(row).toJson(QJsonDocument::Compact));
         }
-        out.write("\n]\n");
+        out.write(wrapped ? "\n]}\n" : "\n]\n");
         break;
     }
     }

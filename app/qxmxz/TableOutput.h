@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QIODevice>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,13 @@ struct TableSource {
     QList<bool> rightAligned;
     qsizetype rowCount = 0;
     std::function<QString(qsizetype row, int column)> cell;
+    // For machine readers: a cell as a typed value (a number as a number, an
+    // empty value as null). When set, JSON and CSV carry these under `keys`
+    // instead of the display texts under `headings`.
+    std::function<QJsonValue(qsizetype row, int column)> typedCell;
+    // What the rows are of (account, year, periods ...); when not empty the
+    // JSON is an object {"header": ..., "rows": [...]} instead of a bare array.
+    QJsonObject header;
 };
 
 enum class TableFormat { Table, Csv, Json };

@@ -21,12 +21,13 @@ namespace qxmxz::basGrwl {
 namespace {
 
 // The direction word of a balance: the general ledger's own words, chosen by
-// the direction setting of the options, decided by the sign of the amount.
-QString directionWord(int directionStyle, Currency balance)
+// the direction setting of the options, decided by the sign of the amount,
+// in the language of the session as the other ledgers show them.
+QString directionWord(const GlPublic &pub, int directionStyle, Currency balance)
 {
     if (directionStyle == 1)
         return balance.sign() > 0 ? QStringLiteral("Dr") : balance.sign() < 0 ? QStringLiteral("Cr") : QStringLiteral("-");
-    return balance.sign() > 0 ? QStringLiteral("借") : balance.sign() < 0 ? QStringLiteral("贷") : QStringLiteral("平");
+    return pub.directionText(balance.sign() > 0 ? QStringLiteral("借") : balance.sign() < 0 ? QStringLiteral("贷") : QStringLiteral("平"));
 }
 
 AccSumRec movementOf(const PeriodSums &sums)
@@ -99,7 +100,7 @@ public:
                                 FormatQty(m_pub, record.nc_s),
                                 FormatCy(record.mc_f, true),
                                 FormatAmt(record.mc),
-                                directionWord(m_style, record.me),
+                                directionWord(m_pub, m_style, record.me),
                                 FormatQty(m_pub, record.ne_s * sign),
                                 FormatCy(record.me_f * sign, true),
                                 FormatAmt(record.me * sign)};
