@@ -20,6 +20,7 @@
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "presentation/ColumnWidthStore.h"
+#include "presentation/LedgerAccess.h"
 #include "presentation/RowVoucher.h"
 #include "presentation/ToolbarStyle.h"
 
@@ -206,6 +207,14 @@ void mxz::cbokm_Click()
     const QString code = cboKm->currentText().section(u' ', 0, 0);
     if (code.isEmpty())
         return;
+    // The account switch shows figures only of what the user may read.
+    QString refusal;
+    if (!mayReadAccountTree(m_pub, code, refusal) || !mayReadLineDepartments(m_pub, code, QString(), refusal)) {
+        m_grid.setRows(0);
+        m_pub.showMessage(refusal, 64, m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")));
+        showHint(refusal);
+        return;
+    }
     m_engine.sKmCode = code;
     if (m_request.monthByMonth) {
         m_engine.sBeginCode = code;

@@ -21,7 +21,7 @@
 #include "presentation/ColumnWidthStore.h"
 #include "presentation/ToolbarStyle.h"
 #include "services/CheckRight.h"
-#include "services/DataRightChecks.h"
+#include "presentation/LedgerAccess.h"
 
 namespace qxmxz {
 
@@ -124,7 +124,7 @@ void zzmain::cboKm_Click()
     // An account the user may not read keeps its figures hidden: the grid
     // stays at its two heading rows.
     QString refusal;
-    if (!CheckCodeRight(m_pub, DataRightKind::Accounts, code, refusal)) {
+    if (!mayReadAccountTree(m_pub, code, refusal) || !mayReadLineDepartments(m_pub, code, QString(), refusal)) {
         m_pub.showMessage(refusal, 64, m_pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.notesinfo")));
         return;
     }

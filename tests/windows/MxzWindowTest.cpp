@@ -22,6 +22,7 @@
 #include "windows/LedgerToolbar.h"
 #include "windows/frmKJYL.h"
 #include "windows/mxz.h"
+#include "windows/zzmain.h"
 
 using namespace qxmxz;
 using namespace qxmxz::test;
@@ -232,6 +233,22 @@ TEST_F(MxzWindow, ExportWritesWhatTheGridShowsAndNeedsTheExportRight)
     EXPECT_NE(refused->exportTo(folder.filePath(QStringLiteral("refused.xlsx"))), 1000);
     EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("refused.xlsx"))));
     EXPECT_FALSE(session->messages.messages().isEmpty());
+}
+
+TEST_F(MxzWindow, AnAccountTheUserMayNotReadShowsNoFigures)
+{
+    // li may not read 1122: neither window shows a figure of it.
+    session = openDemoSession(Backend::Sqlite, QStringLiteral("li"));
+    auto window = open(QStringLiteral("1122"));
+    window->selectAccount(0);
+    EXPECT_EQ(window->grid().Rows(), 0);
+    ASSERT_FALSE(session->messages.messages().isEmpty());
+    EXPECT_TRUE(session->messages.messages().last().prompt.contains(QStringLiteral("1122")));
+
+    zzmain general(session->pub, QStringList{QStringLiteral("1122 ") + session->pub.accountName(QStringLiteral("1122"))},
+                   BookStyle::Je, false);
+    general.selectAccount(0);
+    EXPECT_EQ(general.grid().Rows(), 2) << "the heading rows only";
 }
 
 TEST_F(MxzWindow, TheCalendarListsTwelvePeriodsWithTheirDates)
