@@ -1,4 +1,5 @@
 #include "TableOutput.h"
+#include "platform/print/CsvField.h"
 
 #include <QJsonDocument>
 #include <QLocale>
@@ -38,14 +39,6 @@ QString plainText(const QJsonValue &value)
     return value.toString();
 }
 
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString q = text;
-    q.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + q + u'"';
-}
 
 } // namespace
 

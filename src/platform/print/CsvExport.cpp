@@ -1,4 +1,5 @@
 #include "CellReading.h"
+#include "CsvField.h"
 #include "LedgerSheet.h"
 #include "PrintResultCodes.h"
 #include "SheetExport.h"
@@ -8,15 +9,6 @@
 namespace qxmxz {
 
 namespace {
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString q = text;
-    q.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + q + u'"';
-}
 
 QString plainNumber(const QString &text, ExportClass kind)
 {
