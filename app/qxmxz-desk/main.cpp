@@ -18,14 +18,19 @@ using namespace qxmxz;
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    // The application takes the options it knows (--style among them) out of
+    // argv; the host's own arguments are read before it sees them.
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    int appArgc = 1;
+    QApplication app(appArgc, argv);
     QTextStream err(stderr);
     cli::CliArguments args;
     QString account = QStringLiteral("100201");
     QString screenshots;
     int period = 0;
     BookStyle style = BookStyle::Je;
-    const QStringList list = app.arguments().mid(1);
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString option = list[i];
         const QString value = i + 1 < list.size() ? list[i + 1] : QString();

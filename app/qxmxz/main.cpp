@@ -9,11 +9,17 @@ int main(int argc, char *argv[])
     // PDF pages are laid out with real fonts, which need a GUI application; without a display it runs offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // The application takes the options it knows (--style among them) out of
+    // argv; the command line's own arguments are read before it sees them.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int appArgc = 1;
+    QGuiApplication app(appArgc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qxmxz"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = qxmxz::cli::runCommandLine(app.arguments().mid(1), out, err);
+    const int code = qxmxz::cli::runCommandLine(arguments, out, err);
     out.flush();
     err.flush();
     return code;
