@@ -2,6 +2,7 @@
 #include "LedgerRequest.h"
 #include "CommandOutput.h"
 #include "SheetOutput.h"
+#include "platform/print/LedgerExportClasses.h"
 #include "platform/print/LedgerSheet.h"
 #include <optional>
 #include "Commands.h"
@@ -48,13 +49,7 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
     progress.finish();
 
     if (sheet != SheetFormat::None) {
-        // Month and day are texts; the direction too; quantities are measures, the rest money.
-        QList<ExportClass> classes(basGrwl::ColumnCount, ExportClass::Money);
-        for (int j : {0, 1, 2, 3, int(basGrwl::Direction)})
-            classes[j] = ExportClass::Text;
-        for (int j : {int(basGrwl::DebitQuantity), int(basGrwl::CreditQuantity), int(basGrwl::BalanceQuantity)})
-            classes[j] = ExportClass::Measure;
-        LedgerSheet printed = headedGridSheet(grid, classes);
+        LedgerSheet printed = headedGridSheet(grid, generalLedgerExportClasses());
         printed.heading = generalPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account), unitLabel.text(),
                                              currencyLabel.text());
         const bool quantity = BookStyles::showsQuantity(options.style);

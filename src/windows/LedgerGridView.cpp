@@ -103,7 +103,8 @@ void LedgerGridView::applyRowHeights(int first, int last)
     // Only a hidden row (height 0) differs from the default height: the view
     // keeps one row height for everything else, so scrolling stays cheap.
     for (int row = first; row <= last; ++row)
-        setRowHidden(row, m_grid->RowHeight(row) == 0);
+        if (const bool hide = m_grid->RowHeight(row) == 0; hide != isRowHidden(row))
+            setRowHidden(row, hide);
 }
 
 void LedgerGridView::setLocked(bool locked, int leadingColumns)

@@ -82,12 +82,7 @@ void mxz::buildControls()
                        + QStringLiteral(" - ") + m_pub.periodText(m_request.lastPeriod));
     cbostyle = new QComboBox(this);
     for (const BookStyle s : {BookStyle::Je, BookStyle::Sl, BookStyle::Wb, BookStyle::SlWb})
-        cbostyle->addItem(m_pub.text(QStringLiteral("R7.GL.VSZZPUB.") + QString::fromLatin1(
-                                                                            s == BookStyle::Je     ? "JeType"
-                                                                            : s == BookStyle::Sl   ? "SlJeType"
-                                                                            : s == BookStyle::Wb   ? "WbJeType"
-                                                                                                   : "SlWbType")),
-                          BookStyles::index(s));
+        cbostyle->addItem(m_pub.bookStyleDisplayName(BookStyles::index(s)), BookStyles::index(s));
     cbostyle->setCurrentIndex(BookStyles::index(m_style));
     chkUnit = new QCheckBox(m_pub.text(QStringLiteral("QXMXZ.window.unit")), this);
     lblSl = new QLabel(this);
@@ -159,9 +154,14 @@ QString mxz::hintText() const
 
 bool mxz::bUserStop()
 {
-    // The engine asks at every step: the window paints, scrolls and takes the
+    // The engine asks at every line: the window paints, scrolls and takes the
     // stop button here, while every other command waits for the ready flag.
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    // Events are let through every 30 ms, not at every line, so that a long
+    // ledger spends its time on its rows.
+    if (!m_eventClock.isValid() || m_eventClock.hasExpired(30)) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        m_eventClock.start();
+    }
     return m_stopRequested;
 }
 
@@ -229,6 +229,7 @@ void mxz::runLedger()
 {
     m_ready = false;
     m_stopRequested = false;
+    m_eventClock.invalidate();
     m_toolbar->setEnabled(false);
     cmdStop->setVisible(true);
     cmdStop->setEnabled(true);

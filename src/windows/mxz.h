@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <memory>
 
@@ -112,6 +113,7 @@ private:
     BookStyle m_style;
     bool m_ready = false;
     bool m_stopRequested = false;
+    QElapsedTimer m_eventClock; // since events were last let through during a run
     bool m_unloaded = false;
     qint16 m_columnOption = 1;
 

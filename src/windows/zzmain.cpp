@@ -29,18 +29,6 @@ namespace {
 
 const QString GeneralLedgerRight = QStringLiteral("GL0301");
 
-// How the general ledger's columns go to a sheet: month, day, voucher
-// numbers, summary and direction are texts, quantities measures, the rest money.
-QList<ExportClass> generalLedgerClasses()
-{
-    QList<ExportClass> classes(basGrwl::ColumnCount, ExportClass::Money);
-    for (const int j : {0, 1, 2, 3, int(basGrwl::Direction)})
-        classes[j] = ExportClass::Text;
-    for (const int j : {int(basGrwl::DebitQuantity), int(basGrwl::CreditQuantity), int(basGrwl::BalanceQuantity)})
-        classes[j] = ExportClass::Measure;
-    return classes;
-}
-
 } // namespace
 
 zzmain::zzmain(GlPublic &pub, const QStringList &accountEntries, BookStyle style, bool includeUnposted, QWidget *parent)
@@ -58,7 +46,7 @@ zzmain::zzmain(GlPublic &pub, const QStringList &accountEntries, BookStyle style
     cboKm->setMinimumContentsLength(24);
     cbostyle = new QComboBox(this);
     for (const BookStyle s : {BookStyle::Je, BookStyle::Sl, BookStyle::Wb, BookStyle::SlWb})
-        cbostyle->addItem(BookStyles::text(s), BookStyles::index(s));
+        cbostyle->addItem(pub.bookStyleDisplayName(BookStyles::index(s)), BookStyles::index(s));
     cbostyle->setCurrentIndex(BookStyles::index(style));
     lblSldw = new QLabel(this);
     lblWbname = new QLabel(this);
@@ -211,7 +199,7 @@ void zzmain::PrintProcess(int kind)
             exportTo(path);
         return;
     }
-    LedgerSheet sheet = headedGridSheet(m_grid, generalLedgerClasses());
+    LedgerSheet sheet = headedGridSheet(m_grid, generalLedgerExportClasses());
     sheet.heading = generalPageHeading(m_pub, cboKm->currentText(), lblSldw->text(), lblWbname->text());
     if (kind == 1)
         previewSheet(this, m_pub, sheet, printName());
@@ -223,7 +211,7 @@ int zzmain::exportTo(const QString &path)
 {
     if (!mayPrint(2))
         return print::NothingToPrint;
-    LedgerSheet sheet = headedGridSheet(m_grid, generalLedgerClasses());
+    LedgerSheet sheet = headedGridSheet(m_grid, generalLedgerExportClasses());
     sheet.heading = generalPageHeading(m_pub, cboKm->currentText(), lblSldw->text(), lblWbname->text());
     return exportSheet(m_pub, sheet, path, printName());
 }

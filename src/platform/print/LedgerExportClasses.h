@@ -21,4 +21,17 @@ inline QList<ExportClass> ledgerExportClasses()
     return classes;
 }
 
+// The export classes of the general ledger's fourteen columns: month, day,
+// voucher numbers, summary and direction are texts (0 to 3, 10); the debit,
+// credit and balance quantities are measures (4, 7, 11); the rest is money.
+inline QList<ExportClass> generalLedgerExportClasses()
+{
+    QList<ExportClass> classes(14, ExportClass::Money);
+    for (int j : {0, 1, 2, 3, 10})
+        classes[j] = ExportClass::Text;
+    for (int j : {4, 7, 11})
+        classes[j] = ExportClass::Measure;
+    return classes;
+}
+
 } // namespace qxmxz
