@@ -90,11 +90,22 @@ void LedgerGridView::setLedger(GridModel *grid, HeaderModel *header)
 
 void LedgerGridView::applyGridWidths()
 {
+    // Measured on the grid's texts, not on the rows the view has been told
+    // of: a grid filled with its redraw off announces its rows only later.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics plain(font()), heading(bold);
+    const int rows = std::min(m_grid->Rows(), 1000);
     for (int column = 0; column < m_grid->Cols(); ++column) {
         const int pixels = m_grid->ColWidth(column) / 15;
         setColumnHidden(column, pixels == 0);
-        if (pixels > 0)
-            setColumnWidth(column, std::max(pixels, sizeHintForColumn(column)));
+        if (pixels == 0)
+            continue;
+        int needed = 0;
+        for (int row = 0; row < rows; ++row)
+            needed = std::max(needed, (row < m_grid->FixedRows() ? heading : plain)
+                                          .horizontalAdvance(m_grid->TextMatrix(row, column)));
+        setColumnWidth(column, std::max(pixels, needed + 12));
     }
 }
 
