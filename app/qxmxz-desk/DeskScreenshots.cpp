@@ -2,12 +2,22 @@
 
 #include <QApplication>
 
+#include "DeskHostWindow.h"
 #include "platform/outside/GlPublic.h"
 #include "presentation/RowVoucher.h"
 #include "windows/VoucherWindow.h"
+#include "windows/AccountTree.h"
+#include "windows/ReferenceWindow.h"
 #include "windows/frmKJYL.h"
 #include "windows/mxz.h"
+#include "windows/mxzCond.h"
+#include "windows/zzCond.h"
 #include "windows/zzmain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 
 namespace qxmxz {
 
@@ -23,6 +33,51 @@ bool save(QWidget &window, const QString &path, QTextStream &err)
     }
     err << path << "\n";
     return true;
+}
+
+// The condition dialogs as a user fills them, the account reference, and the
+// monthly comprehensive ledger the detail dialog opens.
+int takeDialogScreenshots(GlPublic &pub, const QString &account, const QDir &folder, const QString &language,
+                          QTextStream &err)
+{
+    MxzRequest request;
+    request.accountEntries << account + u' ' + pub.accountName(account);
+    mxz window(pub, request);
+    window.resize(1400, 700);
+    window.show();
+    window.selectAccount(0);
+
+    mxzCond detail(pub, &window);
+    detail.setFrmmxz(&window);
+    detail.txtKm1->setText(account);
+    detail.chkOpen->click();
+    detail.TreeView1->expandToGrade(2);
+    if (QTreeWidgetItem *item = detail.TreeView1->itemOf(account))
+        detail.TreeView1->setCurrentItem(item);
+    if (!save(detail, folder.filePath(QStringLiteral("mxzcond-%1.png").arg(language)), err))
+        return 1;
+
+    const QString firstGrade = account.left(pub.codeLength(1));
+    detail.Option1(1)->click();
+    detail.CboYjKm->setCurrentIndex(detail.CboYjKm->findText(firstGrade + u' ', Qt::MatchStartsWith));
+    if (!save(detail, folder.filePath(QStringLiteral("mxzcond-monthly-%1.png").arg(language)), err))
+        return 1;
+    if (detail.commit() && !save(window, folder.filePath(QStringLiteral("mxz-monthly-%1-%2.png").arg(firstGrade, language)), err))
+        return 1;
+
+    zzCond general(pub);
+    general.txtKmStart->setText(firstGrade);
+    general.txtGradeEnd->setText(QStringLiteral("2"));
+    if (!save(general, folder.filePath(QStringLiteral("zzcond-%1.png").arg(language)), err))
+        return 1;
+
+    DeskHostWindow host(pub);
+    if (!save(host, folder.filePath(QStringLiteral("desk-%1.png").arg(language)), err))
+        return 1;
+
+    std::unique_ptr<ReferenceWindow> reference(ReferenceWindow::forAccounts(pub, nullptr));
+    reference->setFilterText(firstGrade);
+    return save(*reference, folder.filePath(QStringLiteral("reference-accounts-%1.png").arg(language)), err) ? 0 : 1;
 }
 
 } // namespace
@@ -58,11 +113,17 @@ int takeScreenshots(GlPublic &pub, const QString &account, const QDir &folder, c
                 }
         }
     }
-    zzmain general(pub, QStringList{account + u' ' + pub.accountName(account)}, BookStyle::Je, false);
-    general.resize(1100, 560);
-    general.show();
-    general.selectAccount(0);
-    if (!save(general, folder.filePath(QStringLiteral("zzmain-%1-%2.png").arg(account, language)), err))
+    for (const BookStyle style : {BookStyle::Je, BookStyle::Sl, BookStyle::Wb, BookStyle::SlWb}) {
+        zzmain general(pub, QStringList{account + u' ' + pub.accountName(account)}, style, false);
+        general.resize(1100, 720);
+        general.show();
+        general.selectAccount(0);
+        const QString name =
+            QStringLiteral("zzmain-%1-%2-%3.png").arg(account, language, BookStyles::code(style).toLower());
+        if (!save(general, folder.filePath(name), err))
+            return 1;
+    }
+    if (takeDialogScreenshots(pub, account, folder, language, err) != 0)
         return 1;
     frmKJYL calendar(pub);
     return save(calendar, folder.filePath(QStringLiteral("calendar-%1.png").arg(language)), err) ? 0 : 1;

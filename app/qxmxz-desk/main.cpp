@@ -1,7 +1,8 @@
 // The desktop host: logs a user in as the command line does (--db, --user,
-// --year, --lang; the demo company by default) and opens the detail-ledger
-// window on an account. With --screenshots DIR it renders the window in every
-// book style, the voucher window and the calendar to PNG files and exits.
+// --year, --lang; the demo company by default) and opens its own window with
+// a button for each ledger; with --account it opens the detail ledger of that
+// account at once. With --screenshots DIR it renders the windows and dialogs
+// to PNG files and exits.
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
@@ -11,7 +12,9 @@
 #include "qxmxz/CliSession.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
+#include "DeskHostWindow.h"
 #include "DeskScreenshots.h"
+#include "windows/WindowMessageSink.h"
 #include "windows/mxz.h"
 
 using namespace qxmxz;
@@ -27,7 +30,7 @@ int main(int argc, char **argv)
     QApplication app(appArgc, argv);
     QTextStream err(stderr);
     cli::CliArguments args;
-    QString account = QStringLiteral("100201");
+    QString account;
     QString screenshots;
     int period = 0;
     BookStyle style = BookStyle::Je;
@@ -60,6 +63,15 @@ int main(int argc, char **argv)
         if (!session)
             return 1;
         GlPublic &pub = session->pub();
+        WindowMessageSink messages;
+        if (!screenshots.isEmpty() && account.isEmpty())
+            account = QStringLiteral("100201");
+        if (account.isEmpty()) {
+            pub.setMessageSink(&messages);
+            DeskHostWindow host(pub);
+            host.show();
+            return app.exec();
+        }
         if (!pub.account(account).exists) {
             err << pub.text(QStringLiteral("QXMXZ.cli.unknownaccount"), {account}) << "\n";
             return 1;
@@ -71,6 +83,7 @@ int main(int argc, char **argv)
         if (period > 0)
             request.firstPeriod = request.lastPeriod = period;
         request.style = style;
+        pub.setMessageSink(&messages);
         mxz window(pub, request);
         window.show();
         QTimer::singleShot(0, &window, [&window] { window.selectAccount(0); });

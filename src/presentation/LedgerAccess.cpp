@@ -34,6 +34,15 @@ bool mayReadAccountRange(GlPublic &pub, const QString &start, const QString &end
     return CheckCodeRangeRight(pub, DataRightKind::Accounts, start, end, message);
 }
 
+bool mayReadAccountGrades(GlPublic &pub, bool endAccountsOnly, quint8 firstGrade, quint8 lastGrade,
+                          const QString &start, const QString &end, QString &message)
+{
+    if (!accountRightsUnderControl(pub))
+        return true;
+    return endAccountsOnly ? CheckGradeRight(pub, QStringLiteral("EndGrade"), message, start, end, 0, 0)
+                           : CheckGradeRight(pub, QStringLiteral("Grade"), message, start, end, firstGrade, lastGrade);
+}
+
 bool mayReadLineDepartments(GlPublic &pub, const QString &start, const QString &end, QString &message)
 {
     const std::shared_ptr<Login> login = pub.login();

@@ -19,6 +19,12 @@ bool mayReadAccountTree(GlPublic &pub, const QString &code, QString &message);
 // `end` and every account under `end`.
 bool mayReadAccountRange(GlPublic &pub, const QString &start, const QString &end, QString &message);
 
+// Whether the user may read every account of the general ledger's
+// conditions: the end accounts of the range, or the accounts of the range
+// whose grade lies from `firstGrade` to `lastGrade`.
+bool mayReadAccountGrades(GlPublic &pub, bool endAccountsOnly, quint8 firstGrade, quint8 lastGrade,
+                          const QString &start, const QString &end, QString &message);
+
 // Whether the user may read the lines of every department that the accounts
 // from `start` to `end` (and every account under `end`; with an empty `end`,
 // every account under `start`) carry in the login's year. A user restricted

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,6 +17,7 @@
 #include "LedgerToolbar.h"
 #include "VoucherWindow.h"
 #include "frmKJYL.h"
+#include "mxzCond.h"
 #include "zzmain.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
@@ -119,7 +121,7 @@ void mxz::buildControls()
 
     connect(m_toolbar, &LedgerToolbar::commandRequested, this, &mxz::runCommand);
     connect(cboKm, &QComboBox::activated, this, [this](int) {
-        if (m_ready)
+        if (m_ready && !m_fillingAccounts)
             cbokm_Click();
     });
     connect(cbostyle, &QComboBox::activated, this, [this](int index) {
@@ -222,7 +224,74 @@ void mxz::cbokm_Click()
     }
     LayOutLedgerGrid(m_pub, m_grid, m_header, BookStyles::text(m_style), m_columnOption, FixedColumns, m_flags);
     runLedger();
-    lblHeader2->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")));
+    lblHeader2->setText(m_request.monthByMonth && !m_monthlyCaption.isEmpty()
+                            ? m_monthlyCaption
+                            : m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")));
+}
+
+void mxz::applyConditions(const MxzConditions &conditions)
+{
+    m_request.monthByMonth = conditions.bIsYfzhMxz;
+    m_request.firstPeriod = conditions.m1;
+    m_request.lastPeriod = conditions.m2;
+    m_request.includeUnposted = conditions.Include;
+    m_flags.secondLayout = conditions.bIsYfzhMxz;
+    m_flags.counterpartShown = !conditions.bIsYfzhMxz && conditions.bOptOpen;
+    m_firstGrade = conditions.bIsYfzhMxz ? conditions.firstGrade : 1;
+    m_monthlyCaption = conditions.bIsYfzhMxz ? conditions.headerCaption : QString();
+
+    m_engine.bBeginPeriod = conditions.m1;
+    m_engine.bEndPeriod = conditions.m2;
+    m_engine.bIncludeUnposted = conditions.Include ? 1 : 0;
+    m_engine.iShowEqual = m_flags.counterpartShown ? 1 : 0;
+    m_engine.iEqualWithName = m_flags.counterpartShown && !conditions.bFirst ? 1 : 0;
+    m_engine.sBeginCode.clear();
+    m_engine.sEndCode.clear();
+
+    m_fillingAccounts = true;
+    cboKm->clear();
+    cboKm->addItems(conditions.accountEntries);
+    m_fillingAccounts = false;
+    if (m_flags.counterpartShown) {
+        // Counterparts take the place of the unit display.
+        chkUnit->setChecked(false);
+        chkUnit->setEnabled(false);
+    } else {
+        chkUnit->setEnabled(true);
+    }
+    lblmonth2->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.yf")) + m_pub.periodText(conditions.m1)
+                       + QStringLiteral(" - ") + m_pub.periodText(conditions.m2));
+    selectAccount(0);
+}
+
+void mxz::showConditions()
+{
+    if (!m_ready)
+        return;
+    mxzCond dialog(m_pub, this);
+    dialog.setFrmmxz(this);
+    const QString code = cboKm->currentText().section(u' ', 0, 0);
+    if (!m_request.monthByMonth)
+        dialog.txtKm1->setText(code);
+    dialog.exec();
+}
+
+QStringList mxz::accountEntries() const
+{
+    QStringList entries;
+    for (int i = 0; i < cboKm->count(); ++i)
+        entries << cboKm->itemText(i);
+    return entries;
+}
+
+QString mxz::headerCaption() const
+{
+    return lblHeader2->text();
+}
+
+bool mxz::unitCheckEnabled() const
+{
+    return chkUnit->isEnabled();
 }
 
 void mxz::runLedger()
@@ -291,6 +360,8 @@ void mxz::runCommand(const QString &key)
     } else if (key == QStringLiteral("还原")) {
         LayOutLedgerGrid(m_pub, m_grid, m_header, BookStyles::text(m_style), m_columnOption, FixedColumns, m_flags,
                          true);
+    } else if (key == QStringLiteral("查询")) {
+        showConditions();
     } else if (key == QStringLiteral("凭证")) {
         if (m_request.voucherCommandEnabled)
             openVoucher();

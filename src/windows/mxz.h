@@ -38,6 +38,21 @@ struct MxzRequest {
     BookStyle style = BookStyle::Je;
 };
 
+// What the condition dialog hands the window once every check has passed.
+struct MxzConditions {
+    bool bIsYfzhMxz = false;    // the monthly comprehensive ledger of one first-grade account
+    bool bKmOrder = false;
+    quint8 m1 = 1;              // first and last period
+    quint8 m2 = 12;
+    QString MonthKm1, MonthKm2; // the account range of the monthly ledger
+    bool bFirst = true;         // counterparts by code only (else with their names)
+    bool bOptOpen = false;      // the counterpart column is shown
+    bool Include = false;       // vouchers not yet posted count
+    int firstGrade = 1;         // the grade the monthly ledger's summaries start at
+    QStringList accountEntries; // "code name" for the account combo
+    QString headerCaption;      // the title of the monthly ledger
+};
+
 // The detail-ledger window: a grid under a two-level header on the engine's
 // models, the account and style combos, the labels, the toolbar and the stop
 // button. It holds no ledger logic: it hands the engine its account and the
@@ -67,6 +82,17 @@ public:
     QString hintText() const;
     void pressStop();
 
+    // Takes the conditions of the dialog and shows the ledger of the first
+    // account anew.
+    void applyConditions(const MxzConditions &conditions);
+    // The condition dialog over this window, its account boxes filled from
+    // the account shown ("查询", F3).
+    void showConditions();
+    bool isMonthByMonth() const { return m_request.monthByMonth; }
+    QStringList accountEntries() const;
+    QString headerCaption() const;
+    bool unitCheckEnabled() const;
+
     // Preview (0), print (1) or export (2) of what the grid shows, under the
     // right of the mode; export asks for a file.
     void PrintThisPage(quint8 mode);
@@ -78,7 +104,7 @@ public:
     QString accountText() const override;
     int optionValue() const override { return m_request.byPeriod ? 0 : 1; }
     bool bUserStop() override;
-    int iMxzFirstGrade() const override { return 1; }
+    int iMxzFirstGrade() const override { return m_firstGrade; }
     bool bMxzUnloaded() const override { return m_unloaded; }
     void enableWindow() override;
     void refreshWindow() override;
@@ -116,6 +142,9 @@ private:
     QElapsedTimer m_eventClock; // since events were last let through during a run
     bool m_unloaded = false;
     qint16 m_columnOption = 1;
+    int m_firstGrade = 1;
+    QString m_monthlyCaption;   // the title of the monthly comprehensive ledger
+    bool m_fillingAccounts = false; // the dialog fills cboKm: no ledger runs meanwhile
 
     QLabel *lblHeader2 = nullptr;
     QLabel *lblKm = nullptr;

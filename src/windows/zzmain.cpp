@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -14,6 +15,7 @@
 #include "frmKJYL.h"
 #include "general_ledger/basGrwl.h"
 #include "mxz.h"
+#include "zzCond.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/print/LedgerExportClasses.h"
 #include "platform/print/LedgerPageHeadings.h"
@@ -161,9 +163,31 @@ void zzmain::DrillMxz()
     detail.exec();
 }
 
+bool zzmain::setAccounts(const QStringList &accountEntries, bool includeUnposted)
+{
+    if (accountEntries.isEmpty())
+        return false;
+    m_includeUnposted = includeUnposted;
+    cboKm->clear();
+    cboKm->addItems(accountEntries);
+    selectAccount(0);
+    return true;
+}
+
+void zzmain::showConditions()
+{
+    zzCond dialog(m_pub, this);
+    dialog.setWindow(this);
+    dialog.setStyle(m_style);
+    dialog.txtKmStart->setText(SeparateCode());
+    dialog.exec();
+}
+
 void zzmain::runCommand(const QString &key)
 {
-    if (key == QStringLiteral("打印"))
+    if (key == QStringLiteral("查询"))
+        showConditions();
+    else if (key == QStringLiteral("打印"))
         PrintProcess(0);
     else if (key == QStringLiteral("预览"))
         PrintProcess(1);
@@ -221,6 +245,10 @@ void zzmain::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_F7) {
         frmKJYL calendar(m_pub, this);
         calendar.exec();
+        return;
+    }
+    if (event->key() == Qt::Key_F3) {
+        showConditions();
         return;
     }
     QDialog::keyPressEvent(event);

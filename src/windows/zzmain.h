@@ -31,6 +31,11 @@ public:
     void selectAccount(int index);
     void selectStyle(BookStyle style);
     void runCommand(const QString &key);
+    // The accounts of new conditions; false, and nothing changed, when there
+    // is none to show.
+    bool setAccounts(const QStringList &accountEntries, bool includeUnposted);
+    // The condition dialog over this window ("查询", F3).
+    void showConditions();
     // The period of the grid row that "明细" drills into, or 0 for a heading
     // row and a row without a period.
     int drillPeriod(int row) const;
