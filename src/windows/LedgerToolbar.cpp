@@ -51,7 +51,8 @@ const QStringList &LedgerToolbar::generalLedgerKeys()
     static const QStringList list{QStringLiteral("设置"), QStringLiteral("打印"), QStringLiteral("预览"),
                                   QStringLiteral("输出"), QString(),           QStringLiteral("查询"),
                                   QStringLiteral("还原"), QString(),           QStringLiteral("明细"),
-                                  QString(),           QStringLiteral("帮助"), QStringLiteral("退出")};
+                                  QStringLiteral("图表"), QString(),           QStringLiteral("帮助"),
+                                  QStringLiteral("退出")};
     return list;
 }
 
@@ -73,14 +74,16 @@ LedgerToolbar::LedgerToolbar(const GlPublic &pub, const QStringList &buttonKeys,
             ++group;
             continue;
         }
-        // Captions are kept by the button's place on the detail-ledger toolbar.
+        // Captions are kept by the button's place on the detail-ledger toolbar;
+        // the general ledger's own buttons have their own.
         const qsizetype position = keys().indexOf(key) + 1;
-        const QString caption = position > 0 ? pub.text(QStringLiteral("QXMXZ.window.tool%1").arg(position))
-                                             : pub.text(QStringLiteral("QXMXZ.window.tooldetail"));
+        const QString caption = position > 0             ? pub.text(QStringLiteral("QXMXZ.window.tool%1").arg(position))
+                                : key == u"图表" ? pub.text(QStringLiteral("QXMXZ.window.toolchart"))
+                                                         : pub.text(QStringLiteral("QXMXZ.window.tooldetail"));
         QAction *action = addAction(buttonImage(key, group), caption);
         action->setObjectName(key);
         action->setToolTip(caption);
-        action->setCheckable(key == QStringLiteral("锁定"));
+        action->setCheckable(key == QStringLiteral("锁定") || key == QStringLiteral("图表"));
         connect(action, &QAction::triggered, this, [this, key] { emit commandRequested(key); });
         m_buttons.insert(key, action);
     }

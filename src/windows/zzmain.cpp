@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "BalanceChart.h"
 #include "LedgerGridView.h"
 #include "LedgerToolbar.h"
 #include "SheetPrinting.h"
@@ -21,6 +22,7 @@
 #include "platform/print/LedgerPageHeadings.h"
 #include "platform/print/PrintResultCodes.h"
 #include "presentation/ColumnWidthStore.h"
+#include "presentation/GeneralLedgerSeries.h"
 #include "presentation/ToolbarStyle.h"
 #include "services/CheckRight.h"
 #include "presentation/LedgerAccess.h"
@@ -57,6 +59,7 @@ zzmain::zzmain(GlPublic &pub, const QStringList &accountEntries, BookStyle style
                                   toolbarStyleFlag(ReadToolbarStyle(QString())) == 0, this);
     m_view = new LedgerGridView(this);
     m_view->setLedger(&m_grid, nullptr);
+    m_chart = new BalanceChart(pub, this);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.km")), this));
@@ -71,8 +74,11 @@ zzmain::zzmain(GlPublic &pub, const QStringList &accountEntries, BookStyle style
     layout->setMenuBar(m_toolbar);
     layout->addWidget(Label4);
     layout->addLayout(top);
-    layout->addWidget(m_view, 1);
+    layout->addWidget(m_view, 3);
+    layout->addWidget(m_chart, 2);
     layout->addWidget(lblHint);
+    if (QAction *chartButton = m_toolbar->button(QStringLiteral("图表")))
+        chartButton->setChecked(true);
 
     connect(m_toolbar, &LedgerToolbar::commandRequested, this, &zzmain::runCommand);
     connect(cboKm, &QComboBox::activated, this, [this] { cboKm_Click(); });
@@ -109,6 +115,8 @@ void zzmain::cboKm_Click()
     const QString code = SeparateCode();
     const int style = BookStyles::index(m_style);
     basGrwl::LayOutHeading(m_pub, m_grid, GeneralLedgerRight, style);
+    // The chart follows the grid: nothing shown, nothing charted.
+    m_chart->showPoints({}, false, QString());
     if (code.isEmpty())
         return;
     // An account the user may not read keeps its figures hidden: the grid
@@ -129,6 +137,8 @@ void zzmain::cboKm_Click()
     lblWbname->setVisible(BookStyles::showsForeignCurrency(m_style));
     Label4->setText(m_pub.text(QStringLiteral("QXMXZ.window.zztitle"), {cboKm->currentText()}));
     m_view->fitToGrid();
+    m_chart->showPoints(generalLedgerSeries(m_pub, m_grid, code), BookStyles::showsForeignCurrency(m_style),
+                        lblWbname->text());
 }
 
 void zzmain::selectStyle(BookStyle style)
@@ -183,6 +193,18 @@ void zzmain::showConditions()
     dialog.exec();
 }
 
+bool zzmain::isChartShown() const
+{
+    return !m_chart->isHidden();
+}
+
+void zzmain::toggleChart()
+{
+    m_chart->setVisible(m_chart->isHidden());
+    if (QAction *button = m_toolbar->button(QStringLiteral("图表")))
+        button->setChecked(isChartShown());
+}
+
 void zzmain::runCommand(const QString &key)
 {
     if (key == QStringLiteral("查询"))
@@ -197,6 +219,8 @@ void zzmain::runCommand(const QString &key)
         cboKm_Click();
     else if (key == QStringLiteral("明细"))
         DrillMxz();
+    else if (key == QStringLiteral("图表"))
+        toggleChart();
     else if (key == QStringLiteral("退出"))
         close();
     else

@@ -12,6 +12,7 @@ class QLabel;
 
 namespace qxmxz {
 
+class BalanceChart;
 class GlPublic;
 class LedgerGridView;
 class LedgerToolbar;
@@ -47,6 +48,10 @@ public:
     GridModel &grid() { return m_grid; }
     LedgerGridView *gridView() const { return m_view; }
     LedgerToolbar *toolbar() const { return m_toolbar; }
+    BalanceChart *chart() const { return m_chart; }
+    bool isChartShown() const;
+    // Shows or hides the balance chart under the grid ("图表").
+    void toggleChart();
     BookStyle style() const { return m_style; }
     QString hintText() const;
 
@@ -72,6 +77,7 @@ private:
     QComboBox *cbostyle = nullptr;
     LedgerToolbar *m_toolbar = nullptr;
     LedgerGridView *m_view = nullptr;
+    BalanceChart *m_chart = nullptr;
 };
 
 } // namespace qxmxz

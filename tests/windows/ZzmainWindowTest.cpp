@@ -12,6 +12,8 @@
 #include "support/ScratchSettings.h"
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
+#include "windows/BalanceChart.h"
+#include "windows/LedgerToolbar.h"
 #include "windows/mxz.h"
 #include "windows/zzmain.h"
 
@@ -74,4 +76,55 @@ TEST(ZzmainWindow, OutputNeedsTheExportRightEvenWhenPrintingIsAllowed)
     ASSERT_GT(refused->grid().Rows(), basGrwl::HeadingRows);
     EXPECT_NE(refused->exportTo(folder.filePath(QStringLiteral("refused.xlsx"))), 1000);
     EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("refused.xlsx"))));
+}
+
+TEST(ZzmainWindow, TheChartShowsEachPeriodsBalanceAsTheBooksHoldIt)
+{
+    ScratchSettings settings;
+    auto session = openDemoSession(Backend::Sqlite);
+    GlPublic &pub = session->pub;
+    for (const char *code : {"1122", "2202"}) {
+        const QString account = QString::fromLatin1(code);
+        auto window = openGeneral(pub, account + u' ' + pub.accountName(account));
+        const QList<GeneralLedgerPoint> &points = window->chart()->points();
+        ASSERT_EQ(points.size(), 12) << code;
+        const bool debitNatured = pub.account(account).debitNatured;
+        for (const GeneralLedgerPoint &point : points) {
+            if (point.period == 12)
+                continue;
+            // The balance before the next period, signed debit-positive.
+            const Currency booked = pub.openingBalance(account, point.period + 1, false).amount;
+            EXPECT_EQ(point.balance, debitNatured ? booked : -booked) << code << " period " << point.period;
+        }
+        EXPECT_EQ(window->chart()->chart()->series().size(), 2) << "bars and the balance line";
+    }
+}
+
+TEST(ZzmainWindow, TheChartFollowsStyleAndToggle)
+{
+    ScratchSettings settings;
+    auto session = openDemoSession(Backend::Sqlite);
+    GlPublic &pub = session->pub;
+    auto window = openGeneral(pub, QStringLiteral("100202 ") + pub.accountName(QStringLiteral("100202")));
+    EXPECT_EQ(window->chart()->chart()->series().size(), 2);
+    window->selectStyle(BookStyle::Wb);
+    ASSERT_EQ(window->chart()->chart()->series().size(), 3) << "the dollar balance beside the home currency's";
+    ASSERT_TRUE(window->chart()->points().front().foreignBalance.has_value());
+    for (const GeneralLedgerPoint &point : window->chart()->points())
+        if (point.period < 12) {
+            ASSERT_TRUE(point.foreignBalance.has_value()) << point.period;
+            EXPECT_EQ(*point.foreignBalance, pub.openingBalance(QStringLiteral("100202"), point.period + 1, false).foreign)
+                << point.period;
+        }
+
+    // A parent of two currencies has no one foreign balance to chart.
+    auto parent = openGeneral(pub, QStringLiteral("1002 ") + pub.accountName(QStringLiteral("1002")));
+    parent->selectStyle(BookStyle::Wb);
+    EXPECT_EQ(parent->chart()->chart()->series().size(), 2);
+
+    EXPECT_TRUE(window->isChartShown());
+    window->runCommand(QStringLiteral("图表"));
+    EXPECT_FALSE(window->isChartShown());
+    window->toolbar()->click(QStringLiteral("图表"));
+    EXPECT_TRUE(window->isChartShown());
 }
