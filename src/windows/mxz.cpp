@@ -15,6 +15,7 @@
 
 #include "LedgerGridView.h"
 #include "LedgerToolbar.h"
+#include "ToolWindow.h"
 #include "VoucherWindow.h"
 #include "frmKJYL.h"
 #include "mxzCond.h"
@@ -419,6 +420,8 @@ void mxz::keyPressEvent(QKeyEvent *event)
         runCommand(QStringLiteral("查询"));
     else if (event->key() == Qt::Key_F7)
         showCalendar();
+    else if (event->key() == Qt::Key_F9)
+        ShowToolWindow(m_pub, this);
     else if (event->key() == Qt::Key_P && event->modifiers() == Qt::ControlModifier && ready)
         runCommand(QStringLiteral("打印"));
     else if (event->key() == Qt::Key_Escape && !ready)

@@ -13,6 +13,7 @@
 #include "LedgerGridView.h"
 #include "LedgerToolbar.h"
 #include "SheetPrinting.h"
+#include "ToolWindow.h"
 #include "frmKJYL.h"
 #include "general_ledger/basGrwl.h"
 #include "mxz.h"
@@ -269,6 +270,10 @@ void zzmain::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_F7) {
         frmKJYL calendar(m_pub, this);
         calendar.exec();
+        return;
+    }
+    if (event->key() == Qt::Key_F9) {
+        ShowToolWindow(m_pub, this);
         return;
     }
     if (event->key() == Qt::Key_F3) {

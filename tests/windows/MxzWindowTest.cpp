@@ -20,6 +20,7 @@
 #include "windows/BandHeaderView.h"
 #include "windows/LedgerGridView.h"
 #include "windows/LedgerToolbar.h"
+#include "windows/ToolWindow.h"
 #include "windows/frmKJYL.h"
 #include "windows/mxz.h"
 #include "windows/zzmain.h"
@@ -263,3 +264,21 @@ TEST_F(MxzWindow, TheCalendarListsTwelvePeriodsWithTheirDates)
 }
 
 } // namespace
+
+TEST(ToolWindowKey, F9OpensTheToolWindowAtTheLedger)
+{
+    ScratchSettings settings;
+    auto session = openDemoSession(Backend::Sqlite);
+    MxzRequest request;
+    request.accountEntries << QStringLiteral("1403 ") + session->pub.accountName(QStringLiteral("1403"));
+    mxz window(session->pub, request);
+    window.show();
+    QTest::keyClick(&window, Qt::Key_F9);
+    auto *tool = window.findChild<ToolWindow *>();
+    ASSERT_NE(tool, nullptr);
+    EXPECT_TRUE(tool->isVisible());
+    EXPECT_EQ(tool->windowTitle(), session->pub.text(QStringLiteral("R7.GL.QXMXZ.mxzdll.00323")));
+    tool->setExpression(QStringLiteral("1,200.50*3-88"));
+    EXPECT_EQ(tool->resultText(), QStringLiteral("3,513.50"));
+    tool->close();
+}
