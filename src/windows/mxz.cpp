@@ -18,6 +18,7 @@
 #include "ToolWindow.h"
 #include "VoucherWindow.h"
 #include "frmKJYL.h"
+#include "mxfind.h"
 #include "mxzCond.h"
 #include "zzmain.h"
 #include "platform/Failure.h"
@@ -38,7 +39,7 @@ constexpr int FixedColumns = 4;
 } // namespace
 
 mxz::mxz(GlPublic &pub, const MxzRequest &request, QWidget *parent)
-    : QDialog(parent), m_pub(pub), m_request(request), m_engine(pub), m_style(request.style)
+    : QDialog(parent), m_pub(pub), m_request(request), m_engine(pub), m_rowFilter(pub, m_grid), m_style(request.style)
 {
     m_ready = false;
     setWindowTitle(m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")));
@@ -277,6 +278,37 @@ void mxz::showConditions()
     dialog.exec();
 }
 
+void mxz::mnufilter_Click()
+{
+    if (!m_ready)
+        return;
+    mxfind dialog(m_pub, this, this);
+    dialog.exec();
+}
+
+int mxz::filterRows(const LedgerFindCriteria &criteria)
+{
+    // A counterpart is found in its column: the ledger is shown with it
+    // first when it was not.
+    if (!criteria.counterpart.isEmpty() && m_engine.iShowEqual == 0) {
+        m_flags.counterpartShown = true;
+        m_engine.iShowEqual = 1;
+        chkUnit->setChecked(false);
+        chkUnit->setEnabled(false);
+        cbokm_Click();
+    }
+    const int visible = m_rowFilter.apply(criteria);
+    showHint(visible == 0 ? m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxfind.00639"))
+                          : m_pub.text(QStringLiteral("QXMXZ.window.filtered"), {QString::number(visible)}));
+    return visible;
+}
+
+void mxz::undoFilter()
+{
+    m_rowFilter.undo();
+    showHint(m_pub.text(QStringLiteral("QXMXZ.window.rows"), {QString::number(m_grid.Rows())}));
+}
+
 QStringList mxz::accountEntries() const
 {
     QStringList entries;
@@ -303,6 +335,7 @@ void mxz::runLedger()
     m_toolbar->setEnabled(false);
     cmdStop->setVisible(true);
     cmdStop->setEnabled(true);
+    m_rowFilter.forget();
     m_grid.setRows(0);
     try {
         const int styleIndex = BookStyles::index(m_style);
@@ -363,6 +396,8 @@ void mxz::runCommand(const QString &key)
                          true);
     } else if (key == QStringLiteral("查询")) {
         showConditions();
+    } else if (key == QStringLiteral("过滤")) {
+        mnufilter_Click();
     } else if (key == QStringLiteral("凭证")) {
         if (m_request.voucherCommandEnabled)
             openVoucher();
