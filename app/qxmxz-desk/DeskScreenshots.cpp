@@ -1,6 +1,7 @@
 #include "DeskScreenshots.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "DeskHostWindow.h"
 #include "platform/outside/GlPublic.h"
@@ -8,6 +9,7 @@
 #include "windows/VoucherWindow.h"
 #include "windows/AccountTree.h"
 #include "windows/ReferenceWindow.h"
+#include "windows/SheetPrinting.h"
 #include "windows/frmKJYL.h"
 #include "windows/frmZYX_Yj.h"
 #include "windows/mxfind.h"
@@ -98,6 +100,18 @@ int takeDialogScreenshots(GlPublic &pub, const QString &account, const QDir &fol
         return 1;
     std::unique_ptr<ReferenceWindow> persons(ReferenceWindow::forType(pub, ReferenceTypes::Person, QString(), nullptr));
     if (!save(*persons, folder.filePath(QStringLiteral("reference-persons-%1.png").arg(language)), err))
+        return 1;
+
+    // The page setup ("设置") is modal: it is taken as it opens, then left.
+    bool setupSaved = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget *setup = QApplication::activeModalWidget()) {
+            setupSaved = save(*setup, folder.filePath(QStringLiteral("page-setup-%1.png").arg(language)), err);
+            setup->close();
+        }
+    });
+    rSetUp(&filtered, pub, QStringLiteral("GLMxzJe"));
+    if (!setupSaved)
         return 1;
 
     DeskHostWindow host(pub);

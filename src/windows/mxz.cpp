@@ -15,7 +15,9 @@
 
 #include "LedgerGridView.h"
 #include "LedgerToolbar.h"
+#include "SheetPrinting.h"
 #include "ToolWindow.h"
+#include "WindowHelp.h"
 #include "VoucherWindow.h"
 #include "frmKJYL.h"
 #include "mxfind.h"
@@ -394,6 +396,8 @@ void mxz::runCommand(const QString &key)
     } else if (key == QStringLiteral("还原")) {
         LayOutLedgerGrid(m_pub, m_grid, m_header, BookStyles::text(m_style), m_columnOption, FixedColumns, m_flags,
                          true);
+    } else if (key == QStringLiteral("设置")) {
+        rSetUp(this, m_pub, printName());
     } else if (key == QStringLiteral("查询")) {
         showConditions();
     } else if (key == QStringLiteral("过滤")) {
@@ -422,10 +426,9 @@ void mxz::runCommand(const QString &key)
 
 void mxz::help()
 {
-    const QString path = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/help/GL_")
-                                         + m_pub.language() + QStringLiteral(".chm"));
-    if (!QFileInfo::exists(path))
-        showHint(m_pub.text(QStringLiteral("QXMXZ.window.nohelp"), {path}));
+    // The detail ledger's page of the help.
+    if (const QString note = helpNote(m_pub, 90200111); !note.isEmpty())
+        showHint(note);
 }
 
 void mxz::openVoucher()

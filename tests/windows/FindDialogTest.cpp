@@ -4,10 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QLineEdit>
 
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
+#include "platform/print/PrintSetup.h"
+#include "platform/print/PrintTemplate.h"
 #include "presentation/ShownAmount.h"
 #include "support/ScratchSettings.h"
 #include "support/TestDatabases.h"
@@ -249,4 +255,37 @@ TEST_F(FindDialog, ReferenceListsSearchByCodeOrNameAndPersonsKeepToTheDepartment
     EXPECT_EQ(customers->visibleRowCount(), all) << "every customer code begins with 00";
     customers->choose();
     EXPECT_EQ(customers->chosenCode(), QStringLiteral("001"));
+}
+
+TEST_F(FindDialog, ExportsExactlyTheRowsLeftInThePageSetupTheUserChose)
+{
+    auto window = open(QStringLiteral("1122"));
+    LedgerFindCriteria c;
+    c.customer = QStringLiteral("001");
+    const int left = window->filterRows(c);
+    ASSERT_GT(left, 0);
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("filtered.csv"));
+    ASSERT_EQ(window->exportTo(csv), 1000);
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    // Two heading rows, the lines left and their total.
+    EXPECT_EQ(lines.size(), 2 + left + 1);
+    EXPECT_TRUE(lines.back().contains(session->pub.text(QStringLiteral("R7.GL.QXMXZ.mxfind.sum"))));
+
+    PrintTemplate portrait;
+    ASSERT_EQ(loadPrintTemplate(QStringLiteral("GLMxzJe"), session->pub.language(), portrait), 1000);
+    ASSERT_EQ(portrait.orientation, QPageLayout::Landscape) << "the template's own page is landscape";
+    portrait.orientation = QPageLayout::Portrait;
+    savePrintSetup(QStringLiteral("GLMxzJe"), QStringLiteral("demo"), portrait);
+    const QString pdf = folder.filePath(QStringLiteral("filtered.pdf"));
+    ASSERT_EQ(window->exportTo(pdf), 1000);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(text);
+    ASSERT_TRUE(size.hasMatch()) << text.toStdString();
+    EXPECT_LT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "portrait, as set up";
 }
