@@ -17,6 +17,8 @@ namespace qxmxz::db {
 // sqlite:PATH — the file must not exist yet; a half-created file is removed.
 // postgresql://… — the database is created when missing (through the
 // server's "postgres" database); a database that already has tables is refused.
+// odbc:…?dialect=postgresql — the database must exist; it gets the schema
+// when it has no tables yet.
 std::unique_ptr<Connection> createAccountingDatabase(const QString &url);
 
 // The tables and indexes, and on PostgreSQL the database procedures as

@@ -70,6 +70,23 @@ std::unique_ptr<Connection> createPostgresDatabase(const QString &url)
     return connection;
 }
 
+// A PostgreSQL server behind ODBC: the data source names a database that
+// exists already; it gets the schema when it has no tables yet.
+std::unique_ptr<Connection> createOdbcDatabase(const QString &url)
+{
+    std::unique_ptr<Connection> connection = Connection::open(url);
+    if (connection->backend() != Backend::Postgres)
+        throw Failure(QStringLiteral("Cannot create the database %1").arg(connection->connectionText()),
+                      QStringLiteral("through ODBC, accounting databases are made on PostgreSQL only (odbc:…?dialect=postgresql)"));
+    RecordSet tables = connection->query(QStringLiteral(
+        "select count(*) as tables from information_schema.tables where table_schema = current_schema()"));
+    if (tables.field(0).toInt() > 0)
+        throw Failure(QStringLiteral("Cannot create the database %1").arg(connection->connectionText()),
+                      QStringLiteral("the database has tables already"));
+    installSchema(*connection);
+    return connection;
+}
+
 } // namespace
 
 std::unique_ptr<Connection> createAccountingDatabase(const QString &url)
@@ -79,8 +96,10 @@ std::unique_ptr<Connection> createAccountingDatabase(const QString &url)
     if (url.startsWith(QLatin1String("postgresql:"), Qt::CaseInsensitive)
         || url.startsWith(QLatin1String("postgres:"), Qt::CaseInsensitive))
         return createPostgresDatabase(url);
+    if (url.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive))
+        return createOdbcDatabase(url);
     throw Failure(QStringLiteral("Cannot create the database %1").arg(url),
-                  QStringLiteral("new accounting databases are made on SQLite (sqlite:PATH) or PostgreSQL (postgresql://…)"));
+                  QStringLiteral("new accounting databases are made on SQLite (sqlite:PATH) or PostgreSQL (postgresql://… or odbc:…?dialect=postgresql)"));
 }
 
 } // namespace qxmxz::db

@@ -73,7 +73,7 @@ void expectBalanced(const QJsonArray &rows)
     EXPECT_EQ(credit, cents(total[QStringLiteral("credit")]));
 }
 
-class BalanceCommand : public ::testing::TestWithParam<Backend> {};
+class BalanceCommand : public test::BackendTest {};
 
 } // namespace
 
@@ -175,4 +175,4 @@ TEST_P(BalanceCommand, AUserSeesOnlyTheAccountsTheDataRightsLetThemRead)
     EXPECT_TRUE(exemptErr.isEmpty()) << exemptErr.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, BalanceCommand, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, BalanceCommand, test::allBackends(), test::backendTestName);

@@ -12,7 +12,7 @@ using test::CommandRun;
 
 namespace {
 
-class CommandFormats : public ::testing::TestWithParam<Backend> {};
+class CommandFormats : public test::BackendTest {};
 
 qsizetype jsonRows(const QString &text)
 {
@@ -53,4 +53,4 @@ TEST_P(CommandFormats, TableCsvAndJsonCarryTheSameNumberOfRows)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, CommandFormats, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, CommandFormats, test::allBackends(), test::backendTestName);

@@ -33,7 +33,7 @@ QString noDepartment(const char *titleKey, const char *department)
            + text("R7.GL.QXMXZ.mxzdll.operatornodepright", {QString::fromUtf8(department)});
 }
 
-class CommandRights : public ::testing::TestWithParam<Backend> {
+class CommandRights : public test::BackendTest {
 protected:
     test::CommandRun run(const char *user, const QStringList &command, const QString &language = QStringLiteral("zh-CN"))
     {
@@ -132,6 +132,6 @@ TEST_P(CommandRights, ACraftedAccountNeverWidensTheDataRight)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, CommandRights, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, CommandRights, test::allBackends(), test::backendTestName);
 
 } // namespace

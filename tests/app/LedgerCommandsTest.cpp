@@ -13,7 +13,7 @@ using test::CommandRun;
 
 namespace {
 
-class LedgerCommands : public ::testing::TestWithParam<Backend> {
+class LedgerCommands : public test::BackendTest {
 protected:
     CommandRun run(const QStringList &arguments) { return test::runOnDemo(GetParam(), arguments); }
 };
@@ -101,4 +101,4 @@ TEST_P(LedgerCommands, TimingsReportTheFirstPageTheWholeLedgerAndTheRows)
     EXPECT_TRUE(r.err.contains(QStringLiteral("First page in"))) << r.err.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, LedgerCommands, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, LedgerCommands, test::allBackends(), test::backendTestName);

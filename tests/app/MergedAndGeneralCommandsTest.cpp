@@ -12,7 +12,7 @@ using namespace qxmxz;
 
 namespace {
 
-class MergedAndGeneralCommands : public ::testing::TestWithParam<Backend> {
+class MergedAndGeneralCommands : public test::BackendTest {
 protected:
     test::CommandRun run(const QString &command) { return test::runOnDemo(GetParam(), command.split(u' ')); }
 
@@ -69,4 +69,4 @@ TEST_P(MergedAndGeneralCommands, BadInputEndsWithAMessageAndNonZero)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MergedAndGeneralCommands, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MergedAndGeneralCommands, test::allBackends(), test::backendTestName);

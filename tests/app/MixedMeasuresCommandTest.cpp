@@ -14,7 +14,7 @@ using test::CommandRun;
 
 namespace {
 
-class MixedMeasures : public ::testing::TestWithParam<Backend> {
+class MixedMeasures : public test::BackendTest {
 protected:
     QJsonArray rowsOf(QStringList arguments)
     {
@@ -122,4 +122,4 @@ TEST_P(MixedMeasures, QuantitiesOfDifferentUnitsAreNeverAddedUp)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MixedMeasures, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MixedMeasures, test::allBackends(), test::backendTestName);

@@ -17,7 +17,7 @@ namespace {
 
 const auto *guiEnvironment = ::testing::AddGlobalTestEnvironment(new test::GuiApplicationEnvironment);
 
-class SheetOutputCommand : public ::testing::TestWithParam<Backend> {
+class SheetOutputCommand : public test::BackendTest {
 protected:
     test::CommandRun run(const char *user, const QString &command, const QString &format, const QString &out)
     {
@@ -117,4 +117,4 @@ TEST_P(SheetOutputCommand, WritesTheLedgerItShowsAsSpreadsheetAndPages)
     EXPECT_NE(noOut.code, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, SheetOutputCommand, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, SheetOutputCommand, test::allBackends(), test::backendTestName);

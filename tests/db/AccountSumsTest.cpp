@@ -80,7 +80,7 @@ void expectAgreement(Connection &db)
     EXPECT_TRUE(differences.isEmpty()) << differences.mid(0, 20).join(u'\n').toStdString();
 }
 
-class AccountSumsTest : public ::testing::TestWithParam<Backend> {};
+class AccountSumsTest : public test::BackendTest {};
 
 TEST_P(AccountSumsTest, agreeWithTheVouchersOfTheDemoCompany)
 {
@@ -138,6 +138,6 @@ TEST_P(AccountSumsTest, reconciliationFindsWhatDoesNotAgreeAndARebuildRestoresIt
               Currency::fromInteger(10000));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, AccountSumsTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, AccountSumsTest, test::allBackends(), test::backendTestName);
 
 } // namespace

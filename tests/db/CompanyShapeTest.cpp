@@ -38,7 +38,7 @@ const char *const badVouchers =
     "select count(*) from (select iyear, iperiod, csign, ino_id from GL_accvouch where iflag is null or iflag = 2 "
     "group by iyear, iperiod, csign, ino_id having sum(md) <> sum(mc) or count(*) < 2) t";
 
-class CompanyShapeTest : public ::testing::TestWithParam<Backend> {};
+class CompanyShapeTest : public test::BackendTest {};
 
 TEST_P(CompanyShapeTest, theDemoCompanyHasEveryCaseOfTheLedgers)
 {
@@ -138,7 +138,7 @@ TEST_P(CompanyShapeTest, aGeneratedCompanyHasTheShapeOfALargeOne)
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, CompanyShapeTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, CompanyShapeTest, test::allBackends(), test::backendTestName);
 
 // Every voucher line, in a fixed order, reduced to one fingerprint.
 QByteArray generatedFingerprint(qint64 lines, quint64 seed)

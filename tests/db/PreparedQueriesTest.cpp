@@ -11,7 +11,7 @@ namespace {
 
 // Queries that differ only in their compared values share one prepared
 // statement; their answers must be those of the statement run as written.
-class PreparedQueriesTest : public ::testing::TestWithParam<Backend> {};
+class PreparedQueriesTest : public test::BackendTest {};
 
 QStringList rowsOf(RecordSet rs)
 {
@@ -76,4 +76,4 @@ TEST_P(PreparedQueriesTest, aRefusedStatementNamesItselfAndTheConnectionGoesOn)
     EXPECT_FALSE(db->query(QStringLiteral("select ccode from code where iyear = 2026 and bend = 1")).eof());
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, PreparedQueriesTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, PreparedQueriesTest, test::allBackends(), test::backendTestName);

@@ -10,7 +10,7 @@ using namespace qxmxz;
 
 namespace {
 
-class SchemaTest : public ::testing::TestWithParam<Backend> {};
+class SchemaTest : public test::BackendTest {};
 
 TEST_P(SchemaTest, refusesADatabaseThatHasTablesAlreadyAndLeavesItAsItWas)
 {
@@ -28,7 +28,7 @@ TEST_P(SchemaTest, refusesADatabaseThatHasTablesAlreadyAndLeavesItAsItWas)
     EXPECT_EQ(Connection::open(url)->query(QStringLiteral("select count(*) from code")).field(0).toInt(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, SchemaTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, SchemaTest, test::allBackends(), test::backendTestName);
 
 TEST(SchemaCreation, leavesNothingBehindOnAFailureAndNeverOverwritesAFile)
 {

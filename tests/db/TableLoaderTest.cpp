@@ -11,7 +11,7 @@ using namespace qxmxz;
 
 namespace {
 
-class TableLoaderTest : public ::testing::TestWithParam<Backend> {};
+class TableLoaderTest : public test::BackendTest {};
 
 TEST_P(TableLoaderTest, writesTextMoneyQuantitiesDatesAndNullsExactly)
 {
@@ -56,6 +56,6 @@ TEST_P(TableLoaderTest, writesTextMoneyQuantitiesDatesAndNullsExactly)
     EXPECT_THROW(db::TableLoader(*db, QStringLiteral("dsign"), {QStringLiteral("nosuchcolumn")}).add({1}), Failure);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, TableLoaderTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, TableLoaderTest, test::allBackends(), test::backendTestName);
 
 } // namespace

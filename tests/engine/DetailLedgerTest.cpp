@@ -14,7 +14,7 @@ using namespace qxmxz::test;
 
 namespace {
 
-class DetailLedger : public ::testing::TestWithParam<Backend> {
+class DetailLedger : public test::BackendTest {
 protected:
     std::unique_ptr<EngineRig> rig(const QString &user = QStringLiteral("demo"))
     {
@@ -322,4 +322,4 @@ TEST_P(DetailLedger, AnAccountWithoutLinesStillShowsItsOpeningAndClosing)
     checkArithmetic(*r);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, DetailLedger, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, DetailLedger, allBackends(), backendTestName);

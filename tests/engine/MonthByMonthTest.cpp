@@ -11,7 +11,7 @@ using namespace qxmxz::test;
 
 namespace {
 
-class MonthByMonth : public ::testing::TestWithParam<Backend> {};
+class MonthByMonth : public test::BackendTest {};
 
 struct Figures {
     Currency debit, credit, balance;
@@ -277,4 +277,4 @@ TEST_P(MonthByMonth, RowsReachTheGridAPageAtATimeWhileTheGroupIsWritten)
     EXPECT_NE(firstAncestorBalance, r.cell(ancestorRow, Balance));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, allBackends(), backendTestName);

@@ -19,7 +19,7 @@ using namespace qxmxz::test;
 
 namespace {
 
-class GeneralLedger : public ::testing::TestWithParam<Backend> {
+class GeneralLedger : public test::BackendTest {
 protected:
     std::unique_ptr<GeneralLedgerRig> rig() { return std::make_unique<GeneralLedgerRig>(openDemoSession(GetParam())); }
 };
@@ -179,4 +179,4 @@ TEST_P(GeneralLedger, RefusesUnknownAccountsBadPeriodsAndOtherKinds)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, GeneralLedger, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, GeneralLedger, allBackends(), backendTestName);

@@ -123,7 +123,7 @@ void expectEveryParentAgrees(GeneralLedgerRig &r, const QString &context)
     EXPECT_GT(parents, 5) << context.toStdString();
 }
 
-class LedgerAgreement : public ::testing::TestWithParam<Backend> {};
+class LedgerAgreement : public test::BackendTest {};
 
 } // namespace
 
@@ -190,4 +190,4 @@ TEST_P(LedgerAgreement, EveryParentsDetailLedgerIsItsGeneralLedgerMonthByMonth)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, LedgerAgreement, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, LedgerAgreement, allBackends(), backendTestName);

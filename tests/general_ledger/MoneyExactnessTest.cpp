@@ -42,7 +42,7 @@ Currency lastBalance(GlPublic &pub, const GridModel &grid, const QString &summar
     return balanceAt(pub, grid, lastRow(grid, summary));
 }
 
-class MoneyExactness : public ::testing::TestWithParam<Backend> {};
+class MoneyExactness : public test::BackendTest {};
 
 } // namespace
 
@@ -118,4 +118,4 @@ TEST_P(MoneyExactness, ATrillionAndTenThousandthsAddUpToTheLastDigitInEveryLedge
     EXPECT_EQ(months.last().balance, expected) << "general ledger";
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MoneyExactness, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MoneyExactness, allBackends(), backendTestName);

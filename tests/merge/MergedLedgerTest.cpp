@@ -15,7 +15,7 @@ using namespace qxmxz::test;
 
 namespace {
 
-class MergedLedger : public ::testing::TestWithParam<Backend> {
+class MergedLedger : public test::BackendTest {
 protected:
     std::unique_ptr<MergeRig> rig() { return std::make_unique<MergeRig>(openDemoSession(GetParam())); }
 };
@@ -212,4 +212,4 @@ TEST_P(MergedLedger, AStopBeforeAVoucherKeepsWhatWasWrittenAndShowsIt)
     EXPECT_LT(w.voucherRows, 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MergedLedger, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MergedLedger, allBackends(), backendTestName);

@@ -14,7 +14,7 @@ using namespace qxmxz::test;
 
 namespace {
 
-class MergedQuery : public ::testing::TestWithParam<Backend> {
+class MergedQuery : public test::BackendTest {
 protected:
     std::unique_ptr<MergeRig> rig() { return std::make_unique<MergeRig>(openDemoSession(GetParam())); }
 };
@@ -106,4 +106,4 @@ TEST_P(MergedQuery, RefusesUnknownAccountsBadPeriodsAndCraftedCodes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MergedQuery, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MergedQuery, allBackends(), backendTestName);

@@ -48,7 +48,7 @@ void expectSameRows(MergeRig &r, const QStringList &codes, const QString &compan
             }
 }
 
-class MergedReading : public ::testing::TestWithParam<Backend> {};
+class MergedReading : public test::BackendTest {};
 
 TEST_P(MergedReading, DemoCompanyGivesTheRowsOfTheReadingPerVoucher)
 {
@@ -98,6 +98,6 @@ TEST_P(MergedReading, VouchersWithSeveralSummariesPerSideGiveTheSameRows)
     expectSameRows(r, {QStringLiteral("1002"), QStringLiteral("100201")}, QStringLiteral("scratch"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MergedReading, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MergedReading, allBackends(), backendTestName);
 
 } // namespace

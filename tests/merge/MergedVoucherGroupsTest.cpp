@@ -22,10 +22,13 @@ Currency money(qint64 whole)
 // Voucher 转-9001 of June: two debit lines on the USD account, one in dollars
 // and one in the home currency (an exchange difference), and two lines of
 // different summaries on each side of the RMB account, against a receivable.
-class MergedVoucherGroups : public ::testing::TestWithParam<Backend> {
+class MergedVoucherGroups : public test::BackendTest {
 protected:
     void SetUp() override
     {
+        BackendTest::SetUp();
+        if (IsSkipped())
+            return;
         auto session = openScratchDemoSession(GetParam());
         ScratchVoucher mixed;
         mixed.period = 6;
@@ -119,4 +122,4 @@ TEST_P(MergedVoucherGroups, ParentTotalsListTheForeignCurrenciesInTheForeignStyl
         EXPECT_NE(kindOf(*r, row), MergedRow::CurrencyTotal) << "row " << row;
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, MergedVoucherGroups, bothBackends(), backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, MergedVoucherGroups, allBackends(), backendTestName);

@@ -12,7 +12,7 @@
 namespace qxmxz {
 namespace {
 
-class ResolvePrintLayoutTest : public ::testing::TestWithParam<Backend> {};
+class ResolvePrintLayoutTest : public test::BackendTest {};
 
 TEST_P(ResolvePrintLayoutTest, WithTheTemplateFlagTheNameWithoutItThePageRows)
 {
@@ -31,7 +31,7 @@ TEST_P(ResolvePrintLayoutTest, WithTheTemplateFlagTheNameWithoutItThePageRows)
     EXPECT_TRUE(layout("外币金额式", false).pageFields.isEmpty()) << "the foreign-currency style has no page layout";
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, ResolvePrintLayoutTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, ResolvePrintLayoutTest, test::allBackends(), test::backendTestName);
 
 } // namespace
 } // namespace qxmxz

@@ -12,7 +12,7 @@
 namespace qxmxz {
 namespace {
 
-class RightsRestriction : public ::testing::TestWithParam<Backend> {};
+class RightsRestriction : public test::BackendTest {};
 
 TEST_P(RightsRestriction, ByDimension)
 {
@@ -33,7 +33,7 @@ TEST_P(RightsRestriction, ByDimension)
     EXPECT_FALSE(HasRightsRestriction(s->pub, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, RightsRestriction, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, RightsRestriction, test::allBackends(), test::backendTestName);
 
 } // namespace
 } // namespace qxmxz

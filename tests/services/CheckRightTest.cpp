@@ -13,7 +13,7 @@
 namespace qxmxz {
 namespace {
 
-class CheckRightTest : public ::testing::TestWithParam<Backend> {};
+class CheckRightTest : public test::BackendTest {};
 
 TEST_P(CheckRightTest, RightsHeldDirectlyThroughARoleOrAsAdministratorPassSilently)
 {
@@ -85,7 +85,7 @@ TEST_P(CheckRightTest, TheAlternateSubsystemAsksForTheFRightAndRewritesTheCaller
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, CheckRightTest, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, CheckRightTest, test::allBackends(), test::backendTestName);
 
 TEST(AnswerRefusedRight, AnotherErrorShowsTheLoginsTextOrTheCannotExecuteMessage)
 {

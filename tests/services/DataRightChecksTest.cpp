@@ -39,7 +39,7 @@ QString refused(GlPublic &pub, DataRightKind kind, const QString &codeOrName)
                     {codeOrName});
 }
 
-class DataRightChecks : public ::testing::TestWithParam<Backend> {};
+class DataRightChecks : public test::BackendTest {};
 
 TEST_P(DataRightChecks, AnUnrestrictedUserIsAnsweredWithoutAQuery)
 {
@@ -99,7 +99,7 @@ TEST_P(DataRightChecks, ACraftedCodeCannotWidenACheck)
     EXPECT_EQ(run(sun->pub, Prefix, code, {}, Departments), refused(sun->pub, Departments, code));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, DataRightChecks, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, DataRightChecks, test::allBackends(), test::backendTestName);
 
 } // namespace
 } // namespace qxmxz

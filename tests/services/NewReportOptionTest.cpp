@@ -13,7 +13,7 @@
 namespace qxmxz {
 namespace {
 
-class NewReportOption : public ::testing::TestWithParam<Backend> {};
+class NewReportOption : public test::BackendTest {};
 
 TEST_P(NewReportOption, TheFirstOptionDecidesAloneElseTheSecondUnlessTheSettingIsZero)
 {
@@ -36,7 +36,7 @@ TEST_P(NewReportOption, TheFirstOptionDecidesAloneElseTheSecondUnlessTheSettingI
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, NewReportOption, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, NewReportOption, test::allBackends(), test::backendTestName);
 
 } // namespace
 } // namespace qxmxz

@@ -12,7 +12,7 @@
 namespace qxmxz {
 namespace {
 
-class PrintTemplates : public ::testing::TestWithParam<Backend> {};
+class PrintTemplates : public test::BackendTest {};
 
 TEST_P(PrintTemplates, PathsLieUnderTheLanguageFolderANullTailIsEmptyAndAMissingTemplateIsReported)
 {
@@ -45,7 +45,7 @@ TEST_P(PrintTemplates, PathsLieUnderTheLanguageFolderANullTailIsEmptyAndAMissing
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, PrintTemplates, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, PrintTemplates, test::allBackends(), test::backendTestName);
 
 } // namespace
 } // namespace qxmxz

@@ -12,7 +12,7 @@
 namespace qxmxz {
 namespace {
 
-class UserDefinedItems : public ::testing::TestWithParam<Backend> {};
+class UserDefinedItems : public test::BackendTest {};
 
 TEST_P(UserDefinedItems, ReadsTheSevenColumnsWithNullsAsFalseOrEmpty)
 {
@@ -30,7 +30,7 @@ TEST_P(UserDefinedItems, ReadsTheSevenColumnsWithNullsAsFalseOrEmpty)
     EXPECT_EQ(contract, (UserDefInfo{0, true, true, false, false, QString(), QString()}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, UserDefinedItems, test::bothBackends(), test::backendTestName);
+INSTANTIATE_TEST_SUITE_P(Backends, UserDefinedItems, test::allBackends(), test::backendTestName);
 
 } // namespace
 } // namespace qxmxz

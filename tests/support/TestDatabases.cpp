@@ -11,6 +11,7 @@
 
 #include "install/AccountingDatabase.h"
 #include "platform/Failure.h"
+#include "platform/sql/OdbcSource.h"
 
 namespace qxmxz {
 
@@ -56,14 +57,39 @@ public:
         return url.toString();
     }
 
+    // An empty database on the PostgreSQL server, named as the ODBC data
+    // source reaches it: the source's own database is overridden.
+    QString newOdbcUrl()
+    {
+        const QString source = qEnvironmentVariable("QXMXZ_ODBC_URL");
+        if (source.isEmpty())
+            throw Failure(QStringLiteral("QXMXZ_ODBC_URL is not set: run the tests with ./dev test, which writes an "
+                                         "ODBC data source for its PostgreSQL server"));
+        const QString name = QUrl(newPostgresUrl()).path().mid(1);
+        {
+            std::unique_ptr<Connection> server = Connection::open(postgresServerUrl());
+            server->execute(QStringLiteral("CREATE DATABASE \"%1\" TEMPLATE template0 ENCODING 'UTF8' "
+                                           "LC_COLLATE 'C' LC_CTYPE 'C'").arg(name));
+        }
+        const OdbcSource parsed = odbcSource(source);
+        QString text = parsed.connectionText;
+        if (!text.contains(u'='))
+            text = QStringLiteral("DSN=") + text;
+        if (!text.endsWith(u';'))
+            text += u';';
+        text += QStringLiteral("Database=") + name;
+        return QStringLiteral("odbc:") + text
+               + (parsed.dialect == Backend::Postgres ? QStringLiteral("?dialect=postgresql") : QString());
+    }
+
     QString newUrl(Backend backend)
     {
         switch (backend) {
         case Backend::Sqlite: return newSqliteUrl();
         case Backend::Postgres: return newPostgresUrl();
-        case Backend::Odbc: break;
+        case Backend::Odbc: return newOdbcUrl();
         }
-        throw Failure(QStringLiteral("The tests make databases on SQLite and PostgreSQL only"));
+        throw Failure(QStringLiteral("Unknown test backend"));
     }
 
     // Companies built once per program, by a key naming backend and content.
@@ -118,9 +144,15 @@ QString company(Backend backend, const QString &what, Build build)
 
 } // namespace
 
-::testing::internal::ParamGenerator<Backend> bothBackends()
+::testing::internal::ParamGenerator<Backend> allBackends()
 {
-    return ::testing::ValuesIn(std::vector<Backend>{Backend::Sqlite, Backend::Postgres});
+    return ::testing::ValuesIn(std::vector<Backend>{Backend::Sqlite, Backend::Postgres, Backend::Odbc});
+}
+
+void BackendTest::SetUp()
+{
+    if (GetParam() == Backend::Odbc && qEnvironmentVariableIsEmpty("QXMXZ_ODBC_URL"))
+        GTEST_SKIP() << "QXMXZ_ODBC_URL is not set (./dev test sets it when the PostgreSQL ODBC driver is installed)";
 }
 
 std::string backendTestName(const ::testing::TestParamInfo<Backend> &info)

@@ -2,12 +2,14 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QUrlQuery>
 
+#include "OdbcSource.h"
 #include "ProcedureCatalog.h"
 #include "SqliteStatement.h"
 #include <sqlite3.h>
@@ -25,6 +27,12 @@ QString nextConnectionName()
 
 QString withoutPassword(const QString &url)
 {
+    if (url.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive)) {
+        QString text = url;
+        static const QRegularExpression password(QStringLiteral("(^|;|:)\\s*(PWD|Password)\\s*=[^;?]*;?"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+        return text.replace(password, QStringLiteral("\\1"));
+    }
     if (!url.startsWith(QLatin1String("postgresql:"), Qt::CaseInsensitive))
         return url;
     QUrl parsed(url);
@@ -64,6 +72,17 @@ MoneyEncoding prepareSqliteMoney(QSqlDatabase &db)
                                const_cast<double *>(money == MoneyEncoding::TenThousandths ? &tenThousandths : &units),
                                moneyValue, nullptr, nullptr, nullptr);
     return money;
+}
+
+// Qt's ODBC driver puts "DSN=" before any text without DRIVER= or SERVER=,
+// so "DSN=site;Database=x" would reach the driver manager as "DSN=DSN=site;…".
+QString qtOdbcDatabaseName(const QString &connectionText)
+{
+    const bool named = connectionText.contains(QLatin1String("DRIVER="), Qt::CaseInsensitive)
+                       || connectionText.contains(QLatin1String("SERVER="), Qt::CaseInsensitive);
+    if (!named && connectionText.startsWith(QLatin1String("DSN="), Qt::CaseInsensitive))
+        return connectionText.mid(4);
+    return connectionText;
 }
 
 [[noreturn]] void failStatement(const QString &what, const QSqlError &error, const QString &sql)
@@ -116,9 +135,9 @@ struct Connection::StreamPool {
 };
 
 Connection::Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect,
-                       MoneyEncoding money)
+                       MoneyEncoding money, bool throughOdbc)
     : m_connectionName(std::move(connectionName)), m_connectionText(std::move(connectionText)),
-      m_dialect(std::move(dialect)), m_money(money), m_streams(std::make_shared<StreamPool>()),
+      m_dialect(std::move(dialect)), m_money(money), m_throughOdbc(throughOdbc), m_streams(std::make_shared<StreamPool>()),
       m_prepared(std::make_unique<PreparedQueries>())
 {
     m_streams->baseName = m_connectionName;
@@ -126,7 +145,8 @@ Connection::Connection(QString connectionName, QString connectionText, std::uniq
 
 QSqlDatabase Connection::streamingDatabase(RecordSet::Cursor cursor, std::shared_ptr<void> &lease)
 {
-    if (cursor != RecordSet::Cursor::Forward || backend() != Backend::Postgres)
+    // The ODBC driver reads a whole result before the next statement runs.
+    if (cursor != RecordSet::Cursor::Forward || backend() != Backend::Postgres || m_throughOdbc)
         return database();
     QString name;
     if (!m_streams->free.isEmpty()) {
@@ -166,6 +186,7 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
 {
     const QString name = nextConnectionName();
     Backend backend;
+    bool throughOdbc = false;
     QSqlDatabase db;
     if (url.startsWith(QLatin1String("sqlite:"), Qt::CaseInsensitive)) {
         const QString path = url.mid(7);
@@ -188,9 +209,11 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
         db.setUserName(parsed.userName());
         db.setPassword(parsed.password());
     } else if (url.startsWith(QLatin1String("odbc:"), Qt::CaseInsensitive)) {
-        backend = Backend::Odbc;
+        const OdbcSource source = odbcSource(url);
+        backend = source.dialect;
+        throughOdbc = true;
         db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-        db.setDatabaseName(url.mid(5));
+        db.setDatabaseName(qtOdbcDatabaseName(source.connectionText));
     } else {
         throw Failure(QStringLiteral("Cannot open the database %1").arg(url),
                       QStringLiteral("a database is named sqlite:PATH, postgresql://… or odbc:DSN"));
@@ -214,7 +237,7 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
     }
     const MoneyEncoding money = backend == Backend::Sqlite ? prepareSqliteMoney(db) : MoneyEncoding::Decimal;
     return std::unique_ptr<Connection>(
-        new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names()), money));
+        new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names()), money, throughOdbc));
 }
 
 RecordSet Connection::withMoney(RecordSet &&rs) const
@@ -328,9 +351,10 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
         text = definition.body;
         break;
     case Backend::Postgres: {
+        // Through ODBC only positional marks bind reliably.
         QStringList placeholders;
         for (const auto &p : definition.parameters)
-            placeholders << QLatin1Char(':') + p.name;
+            placeholders << (m_throughOdbc ? QStringLiteral("?") : QLatin1Char(':') + p.name);
         text = QStringLiteral("select * from %1(%2)").arg(definition.name, placeholders.join(u','));
         break;
     }
@@ -346,7 +370,7 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
         failStatement(QStringLiteral("The procedure %1 could not be prepared").arg(definition.name), query.lastError(), text);
     for (int i = 0; i < definition.parameters.size(); ++i) {
         const QVariant value = i < values.size() ? values[i] : QVariant();
-        if (backend() == Backend::Odbc)
+        if (m_throughOdbc)
             query.addBindValue(value);
         else if (text.contains(QLatin1Char(':') + definition.parameters[i].name))
             query.bindValue(QLatin1Char(':') + definition.parameters[i].name, value);

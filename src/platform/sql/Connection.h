@@ -32,6 +32,8 @@ private:
 //   sqlite:PATH                       a database file (the embedded default)
 //   postgresql://user:pw@host:port/db (also ?host=/socket/dir for a Unix socket)
 //   odbc:DSN or odbc:DRIVER=…;SERVER=…  a SQL Server site
+//   odbc:…?dialect=postgresql         a PostgreSQL server reached through ODBC
+//                                     (dialect=sqlserver is the default)
 // Statements are written once in the component's SQL and translated by the
 // backend's dialect. Every failure throws a Failure naming the statement.
 class Connection {
@@ -45,7 +47,10 @@ public:
     // they keep money in ten-thousandths; older files keep doubles.
     static constexpr int SqliteFormatVersion = 2;
 
+    // The SQL the database speaks; a PostgreSQL server reached through ODBC is Postgres here.
     Backend backend() const { return m_dialect->backend(); }
+    // Whether the database is reached through an ODBC driver.
+    bool throughOdbc() const { return m_throughOdbc; }
     // How this database keeps money; every record set it returns reads money so.
     MoneyEncoding moneyEncoding() const { return m_money; }
     QString moneyLiteral(Currency amount) const { return qxmxz::moneyLiteral(amount, m_money); }
@@ -73,7 +78,8 @@ public:
 
 private:
     struct StreamPool;
-    Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect, MoneyEncoding money);
+    Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect, MoneyEncoding money,
+               bool throughOdbc);
     RecordSet withMoney(RecordSet &&rs) const;
     // A database for a forward-only result. PostgreSQL loses a streamed result
     // when the same connection runs another statement, so each stream there
@@ -86,6 +92,7 @@ private:
     QString m_connectionText;
     std::unique_ptr<SqlDialect> m_dialect;
     MoneyEncoding m_money = MoneyEncoding::Decimal;
+    bool m_throughOdbc = false;
     std::shared_ptr<StreamPool> m_streams;
     std::unique_ptr<PreparedQueries> m_prepared;
 };
