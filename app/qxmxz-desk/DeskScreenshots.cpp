@@ -1,6 +1,7 @@
 #include "DeskScreenshots.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "DeskHostWindow.h"
 #include "platform/outside/GlPublic.h"
@@ -8,7 +9,11 @@
 #include "windows/VoucherWindow.h"
 #include "windows/AccountTree.h"
 #include "windows/ReferenceWindow.h"
+#include "windows/SheetPrinting.h"
 #include "windows/frmKJYL.h"
+#include "windows/frmZYX_Yj.h"
+#include "windows/mxfind.h"
+#include "services/ReferenceFilters.h"
 #include "windows/mxz.h"
 #include "windows/mxzCond.h"
 #include "windows/zzCond.h"
@@ -69,6 +74,44 @@ int takeDialogScreenshots(GlPublic &pub, const QString &account, const QDir &fol
     general.txtKmStart->setText(firstGrade);
     general.txtGradeEnd->setText(QStringLiteral("2"));
     if (!save(general, folder.filePath(QStringLiteral("zzcond-%1.png").arg(language)), err))
+        return 1;
+
+    // The find dialog with a date range and a maker, the ledger filtered behind it.
+    MxzRequest findRequest;
+    findRequest.accountEntries << account + u' ' + pub.accountName(account);
+    mxz filtered(pub, findRequest);
+    filtered.resize(1400, 700);
+    filtered.show();
+    filtered.selectAccount(0);
+    mxfind find(pub, &filtered, &filtered);
+    find.txtBeginDate->setText(QStringLiteral("2026-03-01"));
+    find.txtEndDate->setText(QStringLiteral("2026-06-30"));
+    if (!save(find, folder.filePath(QStringLiteral("mxfind-%1.png").arg(language)), err))
+        return 1;
+    find.commit();
+    find.hide();
+    if (!save(filtered, folder.filePath(QStringLiteral("mxz-filtered-%1-%2.png").arg(account, language)), err))
+        return 1;
+    frmZYX_Yj picker(pub);
+    if (const QList<QStringList> values = picker.referenceValues(1); !values.isEmpty())
+        picker.Text1(0)->setText(values.front().front());
+    picker.Text1(4)->setText(QStringLiteral("12"));
+    if (!save(picker, folder.filePath(QStringLiteral("frmzyx_yj-%1.png").arg(language)), err))
+        return 1;
+    std::unique_ptr<ReferenceWindow> persons(ReferenceWindow::forType(pub, ReferenceTypes::Person, QString(), nullptr));
+    if (!save(*persons, folder.filePath(QStringLiteral("reference-persons-%1.png").arg(language)), err))
+        return 1;
+
+    // The page setup ("设置") is modal: it is taken as it opens, then left.
+    bool setupSaved = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget *setup = QApplication::activeModalWidget()) {
+            setupSaved = save(*setup, folder.filePath(QStringLiteral("page-setup-%1.png").arg(language)), err);
+            setup->close();
+        }
+    });
+    rSetUp(&filtered, pub, QStringLiteral("GLMxzJe"));
+    if (!setupSaved)
         return 1;
 
     DeskHostWindow host(pub);

@@ -5,7 +5,9 @@
 // to PNG files and exits.
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTextStream>
+#include <QTranslator>
 #include <QTimer>
 
 #include "qxmxz/CliArguments.h"
@@ -58,6 +60,11 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    // Qt's own dialogs (page setup, file choice, print) in the login's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(args.language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
     try {
         std::unique_ptr<cli::CliSession> session = cli::CliSession::open(args, err);
         if (!session)

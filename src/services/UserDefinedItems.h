@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace qxmxz {
@@ -23,5 +24,16 @@ struct UserDefInfo {
 // Reads the definition of item `itemNumber` (1 to 16) from userdef. False,
 // with `info` left as it was, when the account set does not define the item.
 bool GetUserDefInfo(GlPublic &pub, quint8 itemNumber, UserDefInfo &info);
+
+// How the item is shown: its name and its data type as the display text of
+// the type ("R7.GL.QXMXZ.frmzyx_yj.text", ".date", ".intger", ".num") in the
+// login's language. An item the account set does not define has the name
+// "cDefine" and its number, and the text type.
+struct UserDefinedItem {
+    int number = 0;
+    QString name;
+    QString typeText;
+};
+QList<UserDefinedItem> userDefinedItems(GlPublic &pub);
 
 } // namespace qxmxz

@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "platform/outside/GlPublic.h"
+#include "platform/sql/SqlText.h"
+#include "services/ReferenceClient.h"
 
 namespace qxmxz {
 
@@ -62,6 +64,20 @@ ReferenceWindow *ReferenceWindow::forAccounts(const GlPublic &pub, QWidget *pare
                             account.isEnd ? yes : no};
     return new ReferenceWindow(pub, pub.text(QStringLiteral("QXMXZ.reference.accounts")),
                                pub.text(QStringLiteral("QXMXZ.reference.accountheads")).split(u'\t'), rows, parent);
+}
+
+ReferenceWindow *ReferenceWindow::forType(GlPublic &pub, int type, const QString &optionalValue, QWidget *parent)
+{
+    // The person list keeps to the department: the filter narrows the rows
+    // read, typing then narrows what is shown.
+    ReferenceSetup setup = referenceSetup(type, QString(), optionalValue);
+    if (type == ReferenceTypes::Person && !optionalValue.isEmpty())
+        setup.filterStrings << QStringLiteral("person.cdepcode like '%") + sqlQuoted(optionalValue) + QStringLiteral("%'");
+    const QList<QStringList> rows = ReferenceClient(pub.database()).rows(setup, optionalValue);
+    QStringList headings = pub.text(QStringLiteral("QXMXZ.reference.heads")).split(u'\t');
+    if (type == ReferenceTypes::Person)
+        headings << pub.text(QStringLiteral("QXMXZ.reference.department"));
+    return new ReferenceWindow(pub, pub.text(QStringLiteral("QXMXZ.reference.type%1").arg(type)), headings, rows, parent);
 }
 
 void ReferenceWindow::setFilterText(const QString &text)

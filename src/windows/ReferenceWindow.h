@@ -23,6 +23,10 @@ public:
 
     // The accounts of the chart: code, name, grade, end flag.
     static ReferenceWindow *forAccounts(const GlPublic &pub, QWidget *parent);
+    // A reference list of the accounting database (departments, persons,
+    // customers …: the types of the reference filters), the person list
+    // under the department filter in force when one is given.
+    static ReferenceWindow *forType(GlPublic &pub, int type, const QString &optionalValue, QWidget *parent);
 
     void setFilterText(const QString &text);
     int visibleRowCount() const;

@@ -16,6 +16,9 @@ class LedgerSheet;
 int previewSheet(QWidget *parent, GlPublic &pub, const LedgerSheet &sheet, const QString &printName);
 int printSheetToPrinter(QWidget *parent, GlPublic &pub, const LedgerSheet &sheet, const QString &printName);
 int exportSheet(GlPublic &pub, const LedgerSheet &sheet, const QString &path, const QString &printName);
+// The page setup of a print name ("设置"): paper, orientation and margins,
+// kept for the user and used by every later print, preview and PDF of it.
+int rSetUp(QWidget *parent, GlPublic &pub, const QString &printName);
 // Asks for the file to export to; empty when the user cancels.
 QString askExportFile(QWidget *parent, const GlPublic &pub);
 

@@ -15,9 +15,12 @@
 
 #include "LedgerGridView.h"
 #include "LedgerToolbar.h"
+#include "SheetPrinting.h"
 #include "ToolWindow.h"
+#include "WindowHelp.h"
 #include "VoucherWindow.h"
 #include "frmKJYL.h"
+#include "mxfind.h"
 #include "mxzCond.h"
 #include "zzmain.h"
 #include "platform/Failure.h"
@@ -38,7 +41,7 @@ constexpr int FixedColumns = 4;
 } // namespace
 
 mxz::mxz(GlPublic &pub, const MxzRequest &request, QWidget *parent)
-    : QDialog(parent), m_pub(pub), m_request(request), m_engine(pub), m_style(request.style)
+    : QDialog(parent), m_pub(pub), m_request(request), m_engine(pub), m_rowFilter(pub, m_grid), m_style(request.style)
 {
     m_ready = false;
     setWindowTitle(m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")));
@@ -277,6 +280,37 @@ void mxz::showConditions()
     dialog.exec();
 }
 
+void mxz::mnufilter_Click()
+{
+    if (!m_ready)
+        return;
+    mxfind dialog(m_pub, this, this);
+    dialog.exec();
+}
+
+int mxz::filterRows(const LedgerFindCriteria &criteria)
+{
+    // A counterpart is found in its column: the ledger is shown with it
+    // first when it was not.
+    if (!criteria.counterpart.isEmpty() && m_engine.iShowEqual == 0) {
+        m_flags.counterpartShown = true;
+        m_engine.iShowEqual = 1;
+        chkUnit->setChecked(false);
+        chkUnit->setEnabled(false);
+        cbokm_Click();
+    }
+    const int visible = m_rowFilter.apply(criteria);
+    showHint(visible == 0 ? m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxfind.00639"))
+                          : m_pub.text(QStringLiteral("QXMXZ.window.filtered"), {QString::number(visible)}));
+    return visible;
+}
+
+void mxz::undoFilter()
+{
+    m_rowFilter.undo();
+    showHint(m_pub.text(QStringLiteral("QXMXZ.window.rows"), {QString::number(m_grid.Rows())}));
+}
+
 QStringList mxz::accountEntries() const
 {
     QStringList entries;
@@ -303,6 +337,7 @@ void mxz::runLedger()
     m_toolbar->setEnabled(false);
     cmdStop->setVisible(true);
     cmdStop->setEnabled(true);
+    m_rowFilter.forget();
     m_grid.setRows(0);
     try {
         const int styleIndex = BookStyles::index(m_style);
@@ -361,8 +396,12 @@ void mxz::runCommand(const QString &key)
     } else if (key == QStringLiteral("还原")) {
         LayOutLedgerGrid(m_pub, m_grid, m_header, BookStyles::text(m_style), m_columnOption, FixedColumns, m_flags,
                          true);
+    } else if (key == QStringLiteral("设置")) {
+        rSetUp(this, m_pub, printName());
     } else if (key == QStringLiteral("查询")) {
         showConditions();
+    } else if (key == QStringLiteral("过滤")) {
+        mnufilter_Click();
     } else if (key == QStringLiteral("凭证")) {
         if (m_request.voucherCommandEnabled)
             openVoucher();
@@ -387,10 +426,9 @@ void mxz::runCommand(const QString &key)
 
 void mxz::help()
 {
-    const QString path = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/help/GL_")
-                                         + m_pub.language() + QStringLiteral(".chm"));
-    if (!QFileInfo::exists(path))
-        showHint(m_pub.text(QStringLiteral("QXMXZ.window.nohelp"), {path}));
+    // The detail ledger's page of the help.
+    if (const QString note = helpNote(m_pub, 90200111); !note.isEmpty())
+        showHint(note);
 }
 
 void mxz::openVoucher()

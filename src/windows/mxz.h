@@ -14,6 +14,7 @@
 #include "platform/ui/StopButtonState.h"
 #include "presentation/BookStyle.h"
 #include "presentation/LedgerGridLayout.h"
+#include "presentation/LedgerRowFilter.h"
 
 class QCheckBox;
 class QComboBox;
@@ -93,6 +94,14 @@ public:
     QString headerCaption() const;
     bool unitCheckEnabled() const;
 
+    // The find dialog over this window ("过滤").
+    void mnufilter_Click();
+    // Hides the rows that fail the criteria and adds the total of the rest;
+    // answers the number of ledger rows left.
+    int filterRows(const LedgerFindCriteria &criteria);
+    void undoFilter();
+    const LedgerRowFilter &rowFilter() const { return m_rowFilter; }
+
     // Preview (0), print (1) or export (2) of what the grid shows, under the
     // right of the mode; export asks for a file.
     void PrintThisPage(quint8 mode);
@@ -135,6 +144,7 @@ private:
     HintState m_hint, m_quantityLabel, m_currencyLabel;
     StopButtonState m_stop;
     kmmx m_engine;
+    LedgerRowFilter m_rowFilter;
     LedgerLayoutFlags m_flags;
     BookStyle m_style;
     bool m_ready = false;

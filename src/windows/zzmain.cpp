@@ -14,6 +14,7 @@
 #include "LedgerToolbar.h"
 #include "SheetPrinting.h"
 #include "ToolWindow.h"
+#include "WindowHelp.h"
 #include "frmKJYL.h"
 #include "general_ledger/basGrwl.h"
 #include "mxz.h"
@@ -210,6 +211,10 @@ void zzmain::runCommand(const QString &key)
 {
     if (key == QStringLiteral("查询"))
         showConditions();
+    else if (key == QStringLiteral("设置"))
+        rSetUp(this, m_pub, printName());
+    else if (key == QStringLiteral("帮助"))
+        lblHint->setText(helpNote(m_pub));
     else if (key == QStringLiteral("打印"))
         PrintProcess(0);
     else if (key == QStringLiteral("预览"))

@@ -24,13 +24,19 @@ TEST(DisplayWindow, mxzDisplayOpensTheDetailLedgerWindowOnTheAccountAndReturnsWh
 
     QString shownAccount;
     int shownRows = -1;
-    QTimer::singleShot(100, [&] {
+    // The window is read and closed once its ledger is shown: a close
+    // while the ledger is still being read is refused.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *window = qobject_cast<mxz *>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
+        if (!window || !window->isReady() || window->grid().Rows() == 0)
+            return;
+        poll.stop();
         shownAccount = window->accountText();
         shownRows = window->grid().Rows();
         window->close();
     });
+    poll.start(50);
     QString account = QStringLiteral("100201");
     quint8 period = 3;
     bool include = false;
