@@ -28,6 +28,19 @@ namespace qxmxz {
 
 namespace {
 
+// The detail ledger of the account, shown in the style at the size of the pictures.
+std::unique_ptr<mxz> shownLedger(GlPublic &pub, const QString &account, BookStyle style)
+{
+    MxzRequest request;
+    request.accountEntries << account + u' ' + pub.accountName(account);
+    request.style = style;
+    auto window = std::make_unique<mxz>(pub, request);
+    window->resize(1400, 700);
+    window->show();
+    window->selectAccount(0);
+    return window;
+}
+
 bool save(QWidget &window, const QString &path, QTextStream &err)
 {
     window.show();
@@ -45,12 +58,8 @@ bool save(QWidget &window, const QString &path, QTextStream &err)
 int takeDialogScreenshots(GlPublic &pub, const QString &account, const QDir &folder, const QString &language,
                           QTextStream &err)
 {
-    MxzRequest request;
-    request.accountEntries << account + u' ' + pub.accountName(account);
-    mxz window(pub, request);
-    window.resize(1400, 700);
-    window.show();
-    window.selectAccount(0);
+    std::unique_ptr<mxz> shown = shownLedger(pub, account, BookStyle::Je);
+    mxz &window = *shown;
 
     mxzCond detail(pub, &window);
     detail.setFrmmxz(&window);
@@ -77,12 +86,8 @@ int takeDialogScreenshots(GlPublic &pub, const QString &account, const QDir &fol
         return 1;
 
     // The find dialog with a date range and a maker, the ledger filtered behind it.
-    MxzRequest findRequest;
-    findRequest.accountEntries << account + u' ' + pub.accountName(account);
-    mxz filtered(pub, findRequest);
-    filtered.resize(1400, 700);
-    filtered.show();
-    filtered.selectAccount(0);
+    std::unique_ptr<mxz> filteredLedger = shownLedger(pub, account, BookStyle::Je);
+    mxz &filtered = *filteredLedger;
     mxfind find(pub, &filtered, &filtered);
     find.txtBeginDate->setText(QStringLiteral("2026-03-01"));
     find.txtEndDate->setText(QStringLiteral("2026-06-30"));
@@ -133,13 +138,8 @@ int takeScreenshots(GlPublic &pub, const QString &account, const QDir &folder, c
         return 1;
     }
     for (const BookStyle style : {BookStyle::Je, BookStyle::Sl, BookStyle::Wb, BookStyle::SlWb}) {
-        MxzRequest request;
-        request.accountEntries << account + u' ' + pub.accountName(account);
-        request.style = style;
-        mxz window(pub, request);
-        window.resize(1400, 700);
-        window.show();
-        window.selectAccount(0);
+        std::unique_ptr<mxz> shown = shownLedger(pub, account, style);
+        mxz &window = *shown;
         const QString name = QStringLiteral("mxz-%1-%2-%3.png").arg(account, language, BookStyles::code(style).toLower());
         if (!save(window, folder.filePath(name), err))
             return 1;

@@ -33,6 +33,19 @@ std::unique_ptr<Connection> createSqliteDatabase(const QString &url)
     }
 }
 
+// A database on a PostgreSQL server is only ever given the schema while it
+// holds no tables: an existing company is never overwritten.
+std::unique_ptr<Connection> withSchema(std::unique_ptr<Connection> connection)
+{
+    RecordSet tables = connection->query(QStringLiteral(
+        "select count(*) as tables from information_schema.tables where table_schema = current_schema()"));
+    if (tables.field(0).toInt() > 0)
+        throw Failure(QStringLiteral("Cannot create the database %1").arg(connection->connectionText()),
+                      QStringLiteral("the database has tables already"));
+    installSchema(*connection);
+    return connection;
+}
+
 // The same server, its maintenance database "postgres".
 QString maintenanceUrl(const QUrl &url)
 {
@@ -60,14 +73,7 @@ std::unique_ptr<Connection> createPostgresDatabase(const QString &url)
                             + QStringLiteral("\" TEMPLATE template0 ENCODING 'UTF8' LC_COLLATE 'C' LC_CTYPE 'C'"));
         }
     }
-    std::unique_ptr<Connection> connection = Connection::open(url);
-    RecordSet tables = connection->query(QStringLiteral(
-        "select count(*) as tables from information_schema.tables where table_schema = current_schema()"));
-    if (tables.field(0).toInt() > 0)
-        throw Failure(QStringLiteral("Cannot create the database %1").arg(connection->connectionText()),
-                      QStringLiteral("the database has tables already"));
-    installSchema(*connection);
-    return connection;
+    return withSchema(Connection::open(url));
 }
 
 // A PostgreSQL server behind ODBC: the data source names a database that
@@ -78,13 +84,7 @@ std::unique_ptr<Connection> createOdbcDatabase(const QString &url)
     if (connection->backend() != Backend::Postgres)
         throw Failure(QStringLiteral("Cannot create the database %1").arg(connection->connectionText()),
                       QStringLiteral("through ODBC, accounting databases are made on PostgreSQL only (odbc:…?dialect=postgresql)"));
-    RecordSet tables = connection->query(QStringLiteral(
-        "select count(*) as tables from information_schema.tables where table_schema = current_schema()"));
-    if (tables.field(0).toInt() > 0)
-        throw Failure(QStringLiteral("Cannot create the database %1").arg(connection->connectionText()),
-                      QStringLiteral("the database has tables already"));
-    installSchema(*connection);
-    return connection;
+    return withSchema(std::move(connection));
 }
 
 } // namespace

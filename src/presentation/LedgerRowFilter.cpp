@@ -125,14 +125,17 @@ void LedgerRowFilter::writeTotals()
     for (int row = m_grid.FixedRows(); row < m_totalRow; ++row) {
         if (m_grid.RowHeight(row) == 0)
             continue;
-        const AccountRecord account = m_pub.account(m_grid.TextMatrix(row, Account).trimmed());
+        // Looked up, not copied: a filter may total a hundred thousand rows.
+        const AccountRecord *account = m_pub.chart().find(m_grid.TextMatrix(row, Account).trimmed());
+        const QString rowUnit = account ? account->measureUnit : QString();
+        const QString rowCurrency = account ? account->currencyName : QString();
         if (!anyRow) {
-            unit = account.measureUnit;
-            currency = account.currencyName;
+            unit = rowUnit;
+            currency = rowCurrency;
             anyRow = true;
         }
-        oneUnit = oneUnit && account.measureUnit == unit;
-        oneCurrency = oneCurrency && account.currencyName == currency;
+        oneUnit = oneUnit && rowUnit == unit;
+        oneCurrency = oneCurrency && rowCurrency == currency;
         debit += shownAmount(m_grid.TextMatrix(row, DebitAmount)).value_or(Currency());
         credit += shownAmount(m_grid.TextMatrix(row, CreditAmount)).value_or(Currency());
         debitForeign += shownAmount(m_grid.TextMatrix(row, DebitForeign)).value_or(Currency());

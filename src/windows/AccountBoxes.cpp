@@ -2,14 +2,22 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QValidator>
+#include <QVBoxLayout>
+#include <memory>
 
 #include "AccountTree.h"
+#include "ReferenceWindow.h"
+#include "platform/outside/GlPublic.h"
+#include "totals/TextsAndMessages.h"
 
 namespace qxmxz {
 
 namespace {
+
+constexpr int InformationStyle = 64;
 
 const QString RefusedCharacters = QStringLiteral("<>'\"|&,");
 
@@ -59,20 +67,75 @@ QHBoxLayout *boxWithButton(QLineEdit *box, QPushButton *button)
     return row;
 }
 
-void connectTreeButtons(QWidget *dialog, AccountTree *tree, QLineEdit *startBox, QLineEdit *endBox)
+void connectAccountReference(const GlPublic &pub, QPushButton *button, QLineEdit *box)
 {
-    auto button = [dialog](int index) {
-        return dialog->findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(index));
-    };
-    if (QPushButton *open = button(0))
-        QObject::connect(open, &QPushButton::clicked, tree, &AccountTree::expandAll);
-    if (QPushButton *close = button(1))
-        QObject::connect(close, &QPushButton::clicked, tree, [tree] { tree->expandToGrade(1); });
-    if (QPushButton *clear = button(2))
-        QObject::connect(clear, &QPushButton::clicked, dialog, [startBox, endBox] {
-            startBox->clear();
-            endBox->clear();
-        });
+    QObject::connect(button, &QPushButton::clicked, box, [&pub, box] {
+        std::unique_ptr<ReferenceWindow> reference(ReferenceWindow::forAccounts(pub, box->window()));
+        if (const QString code = chooseFromReference(*reference, box->text()); !code.isEmpty())
+            box->setText(code);
+        box->setFocus();
+    });
+}
+
+QVBoxLayout *accountTreeColumn(QWidget *dialog, AccountTree *tree, QLineEdit *startBox, QLineEdit *endBox)
+{
+    auto *buttons = new QHBoxLayout;
+    QPushButton *open = named<QPushButton>(dialog, "Command1_0");
+    QPushButton *close = named<QPushButton>(dialog, "Command1_1");
+    QPushButton *clear = named<QPushButton>(dialog, "Command1_2");
+    for (QPushButton *button : {open, close, clear})
+        buttons->addWidget(button);
+    QObject::connect(open, &QPushButton::clicked, tree, &AccountTree::expandAll);
+    QObject::connect(close, &QPushButton::clicked, tree, [tree] { tree->expandToGrade(1); });
+    QObject::connect(clear, &QPushButton::clicked, dialog, [startBox, endBox] {
+        startBox->clear();
+        endBox->clear();
+    });
+
+    auto lastBox = std::make_shared<QPointer<QLineEdit>>(startBox);
+    QObject::connect(qApp, &QApplication::focusChanged, dialog, [startBox, endBox, lastBox](QWidget *, QWidget *now) {
+        if (now == startBox || now == endBox)
+            *lastBox = static_cast<QLineEdit *>(now);
+    });
+    QObject::connect(tree, &AccountTree::accountClicked, dialog, [lastBox](const QString &code) {
+        if (*lastBox)
+            (*lastBox)->setText(code);
+    });
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(tree, 1);
+    column->addLayout(buttons);
+    return column;
+}
+
+bool DialogRefusals::show(const QString &message, QWidget *focus, const QString &titleKey) const
+{
+    if (focus)
+        focus->setFocus();
+    m_pub.showMessage(message, InformationStyle, GetResString(m_pub, titleKey));
+    return false;
+}
+
+bool DialogRefusals::refuseWith(const QString &message, QWidget *focus) const
+{
+    return show(message, focus, m_titleKey);
+}
+
+bool DialogRefusals::refuse(const QString &key, QWidget *focus, const QString &titleKey) const
+{
+    return show(GetResString(m_pub, key), focus, titleKey.isEmpty() ? m_titleKey : titleKey);
+}
+
+bool DialogRefusals::normaliseAccountBox(QLineEdit *box, const QString &errorKey) const
+{
+    const QString typed = box->text().trimmed();
+    if (typed.isEmpty())
+        return true;
+    const QString code = m_pub.codeOfEntry(typed);
+    if (code.isEmpty())
+        return refuse(errorKey, box);
+    box->setText(code);
+    return true;
 }
 
 } // namespace qxmxz

@@ -23,7 +23,6 @@ namespace qxmxz {
 
 namespace {
 
-constexpr int InformationStyle = 64;
 constexpr int LargestVoucherNumber = 9999;
 
 QComboBox *listBox(QWidget *parent, const char *name, const QList<FindListEntry> &entries, bool withCodes)
@@ -36,16 +35,9 @@ QComboBox *listBox(QWidget *parent, const char *name, const QList<FindListEntry>
     return box;
 }
 
-QLineEdit *plainBox(QWidget *parent, const char *name)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
 } // namespace
 
-mxfind::mxfind(GlPublic &pub, mxz *window, QWidget *parent) : QDialog(parent), m_pub(pub), m_window(window)
+mxfind::mxfind(GlPublic &pub, mxz *window, QWidget *parent) : QDialog(parent), m_pub(pub), m_window(window), m_refusals(pub, QStringLiteral("R7.GL.QXMXZ.mxfind.noteinfo"))
 {
     setObjectName(QStringLiteral("mxfind"));
     buildControls();
@@ -73,28 +65,23 @@ QLineEdit *mxfind::referenceBox(const char *name, int referenceType, QWidget **r
 
 void mxfind::buildControls()
 {
-    QWidget *row = nullptr;
     auto *form = new QGridLayout;
     int line = 0;
     auto put = [this, form, &line](const char *label, QWidget *left, const char *label2 = nullptr, QWidget *right = nullptr) {
-        auto *l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(label));
-        form->addWidget(l, line, 0);
+        form->addWidget(named<QLabel>(this, label), line, 0);
         form->addWidget(left, line, 1);
         if (label2) {
-            auto *l2 = new QLabel(this);
-            l2->setObjectName(QString::fromLatin1(label2));
-            form->addWidget(l2, line, 2);
+            form->addWidget(named<QLabel>(this, label2), line, 2);
             form->addWidget(right, line, 3);
         }
         ++line;
     };
-    txtBeginDate = plainBox(this, "txtBeginDate");
-    txtEndDate = plainBox(this, "txtEndDate");
+    txtBeginDate = named<QLineEdit>(this, "txtBeginDate");
+    txtEndDate = named<QLineEdit>(this, "txtEndDate");
     put("lblDate1", txtBeginDate, "lblDate2", txtEndDate);
     cboSign = listBox(this, "cboSign", voucherTypes(m_pub), true);
-    txtNo = plainBox(this, "txtNo");
-    txtno2 = plainBox(this, "txtno2");
+    txtNo = named<QLineEdit>(this, "txtNo");
+    txtno2 = named<QLineEdit>(this, "txtno2");
     auto *numbers = new QWidget(this);
     auto *numbersLayout = new QHBoxLayout(numbers);
     numbersLayout->setContentsMargins(0, 0, 0, 0);
@@ -102,7 +89,7 @@ void mxfind::buildControls()
     numbersLayout->addWidget(new QLabel(QStringLiteral("—"), numbers));
     numbersLayout->addWidget(txtno2);
     put("lblSign", cboSign, "lblNo", numbers);
-    txtDigest = plainBox(this, "txtDigest");
+    txtDigest = named<QLineEdit>(this, "txtDigest");
     QWidget *counterpart = nullptr;
     {
         auto *holder = new QWidget(this);
@@ -111,16 +98,12 @@ void mxfind::buildControls()
         auto *layout = boxWithButton(txtKm2, button);
         layout->setContentsMargins(0, 0, 0, 0);
         holder->setLayout(layout);
-        connect(button, &QPushButton::clicked, this, [this] {
-            std::unique_ptr<ReferenceWindow> reference(ReferenceWindow::forAccounts(m_pub, this));
-            if (const QString code = chooseFromReference(*reference, txtKm2->text()); !code.isEmpty())
-                txtKm2->setText(code);
-        });
+        connectAccountReference(m_pub, button, txtKm2);
         counterpart = holder;
     }
     put("lblDigest", txtDigest, "lblKm2", counterpart);
-    txtm1 = plainBox(this, "txtm1");
-    txtm2 = plainBox(this, "txtm2");
+    txtm1 = named<QLineEdit>(this, "txtm1");
+    txtm2 = named<QLineEdit>(this, "txtm2");
     put("lblM1", txtm1, "lblM2", txtm2);
     QWidget *deptRow = nullptr, *personRow = nullptr;
     txtDept = referenceBox("txtDept", ReferenceTypes::Department, &deptRow);
@@ -135,7 +118,7 @@ void mxfind::buildControls()
     cboSystem = listBox(this, "cboSystem", sourceSystems(m_pub), false);
     put("lblItem", itemRow, "lblSystem", cboSystem);
     cboJsfs = listBox(this, "cboJsfs", settlementMethods(m_pub), true);
-    txtJsh = plainBox(this, "txtJsh");
+    txtJsh = named<QLineEdit>(this, "txtJsh");
     put("lblJsfs", cboJsfs, "lblJsh", txtJsh);
     const QList<FindListEntry> users = findUsers(m_pub);
     cboZD = listBox(this, "cboZD", users, false);
@@ -144,15 +127,11 @@ void mxfind::buildControls()
     form->setColumnStretch(1, 1);
     form->setColumnStretch(3, 1);
 
-    auto *userDefined = new QPushButton(this);
-    userDefined->setObjectName(QStringLiteral("cmdDefine"));
-    cmdOk = new QPushButton(this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    auto *userDefined = named<QPushButton>(this, "cmdDefine");
+    cmdOk = named<QPushButton>(this, "cmdOk");
     cmdOk->setDefault(true);
-    cmdUndo = new QPushButton(this);
-    cmdUndo->setObjectName(QStringLiteral("cmdUndo"));
-    cmdCancel = new QPushButton(this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdUndo = named<QPushButton>(this, "cmdUndo");
+    cmdCancel = named<QPushButton>(this, "cmdCancel");
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(userDefined);
     buttons->addStretch();
@@ -172,36 +151,23 @@ void mxfind::buildControls()
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool mxfind::refuse(const QString &key, const QString &titleKey, QWidget *focus)
-{
-    if (focus)
-        focus->setFocus();
-    m_pub.showMessage(GetResString(m_pub, key), InformationStyle, GetResString(m_pub, titleKey));
-    return false;
-}
-
 bool mxfind::commit()
 {
-    const QString title = QStringLiteral("R7.GL.QXMXZ.mxfind.noteinfo");
     for (QLineEdit *box : {txtBeginDate, txtEndDate})
         if (!box->text().trimmed().isEmpty() && !m_pub.dateOfText(box->text().trimmed()))
-            return refuse(QStringLiteral("R7.GL.QXMXZ.mxfind.dateerror"), title, box);
-    if (const QString typed = txtKm2->text().trimmed(); !typed.isEmpty()) {
-        const QString code = m_pub.codeOfEntry(typed);
-        if (code.isEmpty())
-            return refuse(QStringLiteral("R7.GL.QXMXZ.mxfind.00626"), title, txtKm2);
-        txtKm2->setText(code);
-    }
+            return m_refusals.refuse(QStringLiteral("R7.GL.QXMXZ.mxfind.dateerror"), box);
+    if (!m_refusals.normaliseAccountBox(txtKm2, QStringLiteral("R7.GL.QXMXZ.mxfind.00626")))
+        return false;
     for (QLineEdit *box : {txtNo, txtno2}) {
         const QString typed = box->text().trimmed();
         bool ok = false;
         const int number = typed.toInt(&ok);
         if (!typed.isEmpty() && (!ok || number < 0 || number > LargestVoucherNumber))
-            return refuse(QStringLiteral("R7.GL.QXMXZ.mxfind.pzhtoobig"), QStringLiteral("R7.GL.QXMXZ.mxfind.pz"), box);
+            return m_refusals.refuse(QStringLiteral("R7.GL.QXMXZ.mxfind.pzhtoobig"), box, QStringLiteral("R7.GL.QXMXZ.mxfind.pz"));
     }
     for (QLineEdit *box : {txtm1, txtm2})
         if (!shownAmount(box->text()))
-            return refuse(QStringLiteral("R7.GL.QXMXZ.mxfind.00642"), title, box);
+            return m_refusals.refuse(QStringLiteral("R7.GL.QXMXZ.mxfind.00642"), box);
     if (m_window)
         m_window->filterRows(criteria());
     return true;

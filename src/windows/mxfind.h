@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 
+#include "AccountBoxes.h"
 #include "presentation/LedgerRowFilter.h"
 
 class QComboBox;
@@ -61,12 +62,11 @@ public:
 
 private:
     void buildControls();
-    bool refuse(const QString &key, const QString &titleKey, QWidget *focus);
     QLineEdit *referenceBox(const char *name, int referenceType, QWidget **row);
 
     GlPublic &m_pub;
     QPointer<mxz> m_window;
-    QString m_personDepartment; // the department of the chosen person
+    DialogRefusals m_refusals;
 };
 
 } // namespace qxmxz

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "AccountBoxes.h"
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -14,6 +16,7 @@ namespace qxmxz {
 class AccountTree;
 class GlPublic;
 class mxz;
+struct MxzConditions;
 
 // The conditions of the detail ledger: an account range and a month range,
 // or the monthly comprehensive ledger of one first-grade account. On
@@ -58,19 +61,14 @@ private:
     void buildControls();
     void Option1_Click(int index);
     void chkOpen_Click();
-    void openReference(QLineEdit *box);
-    void treeClicked(const QString &code);
-    // Step 2: each filled box receives the code its text names.
-    bool normaliseAccountBox(QLineEdit *box);
-    bool refuse(const QString &key, QLineEdit *focus = nullptr);
-    bool refuseWith(const QString &message, QLineEdit *focus = nullptr);
     bool commitMonthly(const QString &start, const QString &end);
     bool commitRange(const QString &start, const QString &end);
+    bool handOver(MxzConditions conditions);
 
     GlPublic &m_pub;
     QPointer<mxz> m_window;
+    DialogRefusals m_refusals;
     QRadioButton *m_option[2] = {nullptr, nullptr};
-    QLineEdit *m_lastAccountBox = nullptr; // the box a click in the tree fills
     bool m_monthlyGranted = false;         // "GL0306" is asked once per dialog
     quint8 m_grade = 1;
     quint8 m_firstMonth = 1;

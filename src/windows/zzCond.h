@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "AccountBoxes.h"
 #include "presentation/BookStyle.h"
 
 class QCheckBox;
@@ -51,14 +52,11 @@ public:
 
 private:
     void buildControls();
-    bool normaliseAccountBox(QLineEdit *box);
-    bool refuse(const QString &key, QWidget *focus = nullptr);
-    bool refuseWith(const QString &message, QWidget *focus = nullptr);
 
     GlPublic &m_pub;
+    DialogRefusals m_refusals;
     QPointer<zzmain> m_target;
     std::unique_ptr<zzmain> m_created;
-    QLineEdit *m_lastAccountBox = nullptr;
     BookStyle m_style = BookStyle::Je;
 };
 

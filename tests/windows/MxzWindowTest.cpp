@@ -82,9 +82,11 @@ TEST_F(MxzWindow, ShowsTheLedgerUnderBandsWithAmountsRightAligned)
     const int alignment = grid.data(grid.index(voucherRow, Balance), Qt::TextAlignmentRole).toInt();
     EXPECT_TRUE(alignment & Qt::AlignRight);
     // No amount is cut: each shown column is as wide as its texts need.
-    for (int column = 0; column < grid.Cols(); ++column)
-        if (!header->isSectionHidden(column))
+    for (int column = 0; column < grid.Cols(); ++column) {
+        if (!header->isSectionHidden(column)) {
             EXPECT_GE(header->sectionSize(column), window->gridView()->contentWidth(column)) << column;
+        }
+    }
 }
 
 TEST_F(MxzWindow, CommandsAndCloseDuringARunAreRefused)
