@@ -20,9 +20,6 @@
 #include "mxz.h"
 #include "zzCond.h"
 #include "platform/outside/GlPublic.h"
-#include "platform/print/LedgerExportClasses.h"
-#include "platform/print/LedgerPageHeadings.h"
-#include "platform/print/PrintResultCodes.h"
 #include "presentation/ColumnWidthStore.h"
 #include "presentation/GeneralLedgerSeries.h"
 #include "presentation/ToolbarStyle.h"
@@ -231,43 +228,6 @@ void zzmain::runCommand(const QString &key)
         close();
     else
         lblHint->setText(m_pub.text(QStringLiteral("QXMXZ.window.notyet"), {key}));
-}
-
-bool zzmain::mayPrint(int kind)
-{
-    QString right = kind == 2 ? QStringLiteral("GL030103") : QStringLiteral("GL030102");
-    return CheckRight(m_pub, right, true);
-}
-
-QString zzmain::printName() const
-{
-    return (BookStyles::showsQuantity(m_style) ? QStringLiteral("GLSl") : QStringLiteral("GLZz")) + BookStyles::code(m_style);
-}
-
-void zzmain::PrintProcess(int kind)
-{
-    if (!mayPrint(kind))
-        return;
-    if (kind == 2) {
-        if (const QString path = askExportFile(this, m_pub); !path.isEmpty())
-            exportTo(path);
-        return;
-    }
-    LedgerSheet sheet = headedGridSheet(m_grid, generalLedgerExportClasses());
-    sheet.heading = generalPageHeading(m_pub, cboKm->currentText(), lblSldw->text(), lblWbname->text());
-    if (kind == 1)
-        previewSheet(this, m_pub, sheet, printName());
-    else
-        printSheetToPrinter(this, m_pub, sheet, printName());
-}
-
-int zzmain::exportTo(const QString &path)
-{
-    if (!mayPrint(2))
-        return print::NothingToPrint;
-    LedgerSheet sheet = headedGridSheet(m_grid, generalLedgerExportClasses());
-    sheet.heading = generalPageHeading(m_pub, cboKm->currentText(), lblSldw->text(), lblWbname->text());
-    return exportSheet(m_pub, sheet, path, printName());
 }
 
 void zzmain::keyPressEvent(QKeyEvent *event)

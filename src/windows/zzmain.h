@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "platform/print/LedgerSheet.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HintState.h"
 #include "presentation/BookStyle.h"
@@ -44,6 +45,9 @@ public:
     // Print (0), preview (1) or output (2) under the general ledger's rights.
     void PrintProcess(int kind);
     int exportTo(const QString &path);
+    // The body and head print tables of the last print, preview or output,
+    // in the local working database; empty before the first.
+    QStringList printTables() const { return m_printTables; }
 
     GridModel &grid() { return m_grid; }
     LedgerGridView *gridView() const { return m_view; }
@@ -63,6 +67,8 @@ private:
     void cboKm_Click();
     bool mayPrint(int kind);
     QString printName() const;
+    // Writes the print tables and returns the sheet the print control reads.
+    LedgerSheet printedSheet();
 
     GlPublic &m_pub;
     GridModel m_grid;
@@ -78,6 +84,7 @@ private:
     LedgerToolbar *m_toolbar = nullptr;
     LedgerGridView *m_view = nullptr;
     BalanceChart *m_chart = nullptr;
+    QStringList m_printTables;
 };
 
 } // namespace qxmxz

@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
+#include <QSqlQuery>
+#include <QProcess>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "general_ledger/basGrwl.h"
 #include "platform/outside/GlPublic.h"
+#include "platform/print/PageHeadingTables.h"
+#include "platform/sql/LocalDatabase.h"
 #include "support/ScratchSettings.h"
 #include "support/TestDatabases.h"
 #include "support/TestSession.h"
@@ -28,6 +33,17 @@ std::unique_ptr<zzmain> openGeneral(GlPublic &pub, const QString &entry)
     window->show();
     window->selectAccount(0);
     return window;
+}
+
+// The declared fields of a local table, as "name type" in order.
+QStringList declaredFields(LocalDatabase &local, const QString &table)
+{
+    QStringList fields;
+    QSqlQuery q(local.database());
+    q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+    while (q.next())
+        fields << q.value(1).toString() + u' ' + q.value(2).toString();
+    return fields;
 }
 
 } // namespace
@@ -132,4 +148,78 @@ TEST(ZzmainWindow, TheChartFollowsStyleAndToggle)
     EXPECT_FALSE(window->isChartShown());
     window->toolbar()->click(QStringLiteral("图表"));
     EXPECT_TRUE(window->isChartShown());
+}
+
+TEST(ZzmainWindow, OutputWritesTheLedgerRowsAndHeadingLinesIntoItsPrintTablesFirst)
+{
+    ScratchSettings settings;
+    QTemporaryDir folder;
+    auto session = openDemoSession(Backend::Sqlite);
+    GlPublic &pub = session->pub;
+    auto window = openGeneral(pub, QStringLiteral("1002 ") + pub.accountName(QStringLiteral("1002")));
+    EXPECT_TRUE(window->printTables().isEmpty());
+    ASSERT_EQ(window->exportTo(folder.filePath(QStringLiteral("general.csv"))), 1000);
+    const QStringList tables = window->printTables();
+    ASSERT_EQ(tables.size(), 2);
+    EXPECT_NE(tables[0], tables[1]);
+    EXPECT_TRUE(tables[0].startsWith(QStringLiteral("ZZprn")));
+    LocalDatabase &local = pub.localDatabase();
+    EXPECT_EQ(declaredFields(local, tables[0]), (QStringList{"t1 TEXT(50)", "t2 TEXT(180)", "t3 TEXT(50)", "t4 TEXT(50)",
+                                                             "t5 TEXT(50)", "t6 TEXT(50)"}));
+    EXPECT_EQ(declaredFields(local, tables[1]), (QStringList{"t1 TEXT(50)", "t2 TEXT(50)", "t3 TEXT(50)", "t4 TEXT(50)"}));
+
+    // One body row per ledger row: period, summary, debit, credit, direction, balance.
+    const GridModel &grid = window->grid();
+    const QList<QStringList> body = readTextTable(local, tables[0], 6);
+    ASSERT_EQ(body.size(), grid.Rows() - basGrwl::HeadingRows);
+    for (int i = 0; i < body.size(); ++i) {
+        const int row = basGrwl::HeadingRows + i;
+        EXPECT_EQ(body[i], (QStringList{grid.TextMatrix(row, basGrwl::Month), grid.TextMatrix(row, basGrwl::Summary),
+                                        grid.TextMatrix(row, basGrwl::DebitAmount), grid.TextMatrix(row, basGrwl::CreditAmount),
+                                        grid.TextMatrix(row, basGrwl::Direction), grid.TextMatrix(row, basGrwl::BalanceAmount)}))
+            << "ledger row " << row;
+    }
+    EXPECT_FALSE(body.last()[5].isEmpty()) << "the last row carries the balance";
+
+    const QList<QStringList> head = readTextTable(local, tables[1], 4);
+    ASSERT_EQ(head.size(), 2);
+    EXPECT_EQ(head[0][0], pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.zz")));
+    EXPECT_TRUE(head[0][1].startsWith(pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.km"))));
+    EXPECT_TRUE(head[0][1].contains(QStringLiteral("1002")));
+    EXPECT_TRUE(head[0][2].startsWith(pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00119"))));
+    EXPECT_EQ(head[0][3], QString()) << "the amount style shows neither unit nor currency";
+    EXPECT_EQ(head[1], (QStringList{pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00120")), pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00121")),
+                                    pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00122")) + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")),
+                                    pub.text(QStringLiteral("R7.GL.QXMXZ.zzmain.00123"))}));
+
+    // What the output carries over its rows is the title the head table holds.
+    ASSERT_EQ(window->exportTo(folder.filePath(QStringLiteral("general.xlsx"))), 1000);
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), folder.filePath(QStringLiteral("general.xlsx")),
+                                          QStringLiteral("xl/worksheets/sheet1.xml")});
+    ASSERT_TRUE(unzip.waitForFinished());
+    EXPECT_TRUE(QString::fromUtf8(unzip.readAllStandardOutput()).contains(QStringLiteral("<t>%1</t>").arg(head[0][0])));
+
+    // Each print gets tables of its own; the earlier ones stay as they were.
+    ASSERT_EQ(window->exportTo(folder.filePath(QStringLiteral("again.csv"))), 1000);
+    EXPECT_NE(window->printTables()[0], tables[0]);
+    EXPECT_EQ(readTextTable(local, tables[0], 6).size(), body.size());
+}
+
+TEST(ZzmainWindow, AForeignCurrencyStylesHeadTableNamesTheCurrencyAndARefusalWritesNoTables)
+{
+    ScratchSettings settings;
+    QTemporaryDir folder;
+    auto session = openDemoSession(Backend::Sqlite);
+    auto window = openGeneral(session->pub, QStringLiteral("100202 ") + session->pub.accountName(QStringLiteral("100202")));
+    window->selectStyle(BookStyle::Wb);
+    ASSERT_EQ(window->exportTo(folder.filePath(QStringLiteral("wb.csv"))), 1000);
+    const QList<QStringList> head = readTextTable(session->pub.localDatabase(), window->printTables()[1], 4);
+    ASSERT_FALSE(head.isEmpty());
+    EXPECT_FALSE(head[0][3].isEmpty()) << "the currency line of the foreign-currency style";
+
+    auto zhou = openDemoSession(Backend::Sqlite, QStringLiteral("zhou"));
+    auto refused = openGeneral(zhou->pub, QStringLiteral("1002 ") + zhou->pub.accountName(QStringLiteral("1002")));
+    EXPECT_NE(refused->exportTo(folder.filePath(QStringLiteral("refused.csv"))), 1000);
+    EXPECT_TRUE(refused->printTables().isEmpty());
 }

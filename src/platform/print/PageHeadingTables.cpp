@@ -7,45 +7,62 @@ namespace qxmxz {
 
 namespace {
 
-void writeRow(LocalDatabase &local, const QString &table, const QStringList &fields, int width2)
-{
-    local.execute(QStringLiteral("CREATE TABLE ") + table + QStringLiteral(" (t1 TEXT(50),t2 TEXT(%1),t3 TEXT(50),t4 TEXT(50),t5 TEXT(50),t6 TEXT(50));").arg(width2));
-    DynasetRecordSet rows = local.openDynaset(table);
-    rows.addNew();
-    for (int n = 1; n <= 6; ++n) {
-        // A field holds no more than its declared width.
-        const int width = n == 2 ? width2 : 50;
-        rows.setField(QStringLiteral("t%1").arg(n), fields.value(n - 1).left(width));
-    }
-    rows.update();
-    rows.close();
-}
+const QList<int> HeadingWidths{50, 180, 50, 50, 50, 50};
+const QList<int> FootingWidths{50, 50, 50, 50, 50, 50};
 
-QStringList readRow(LocalDatabase &local, const QString &table)
+QString fieldName(int index)
 {
-    QStringList fields;
-    DynasetRecordSet rows = local.openDynaset(QStringLiteral("SELECT t1,t2,t3,t4,t5,t6 FROM ") + table);
-    if (!rows.eof())
-        for (int n = 0; n < 6; ++n)
-            fields << rows.field(n).toString();
-    rows.close();
-    return fields;
+    return QStringLiteral("t%1").arg(index + 1);
 }
 
 } // namespace
 
+void writeTextTable(LocalDatabase &local, const QString &table, const QList<int> &widths,
+                    const QList<QStringList> &rows)
+{
+    QStringList fields;
+    for (int n = 0; n < widths.size(); ++n)
+        fields << fieldName(n) + QStringLiteral(" TEXT(%1)").arg(widths[n]);
+    local.execute(QStringLiteral("CREATE TABLE ") + table + QStringLiteral(" (") + fields.join(u',') + QStringLiteral(");"));
+    DynasetRecordSet records = local.openDynaset(table);
+    for (const QStringList &row : rows) {
+        records.addNew();
+        for (int n = 0; n < widths.size(); ++n)
+            records.setField(fieldName(n), row.value(n).left(widths[n]));
+        records.update();
+    }
+    records.close();
+}
+
+QList<QStringList> readTextTable(LocalDatabase &local, const QString &table, int fieldCount)
+{
+    QStringList names;
+    for (int n = 0; n < fieldCount; ++n)
+        names << fieldName(n);
+    QList<QStringList> rows;
+    DynasetRecordSet records = local.openDynaset(QStringLiteral("SELECT ") + names.join(u',') + QStringLiteral(" FROM ") + table);
+    for (; !records.eof(); records.moveNext()) {
+        QStringList row;
+        for (int n = 0; n < fieldCount; ++n)
+            row << records.field(n).toString();
+        rows << row;
+    }
+    records.close();
+    return rows;
+}
+
 void writePageHeadingTables(LocalDatabase &local, const QString &headingTable, const QString &footingTable,
                             const PageHeading &heading)
 {
-    writeRow(local, headingTable, heading.heading, 180);
-    writeRow(local, footingTable, heading.footing, 50);
+    writeTextTable(local, headingTable, HeadingWidths, {heading.heading});
+    writeTextTable(local, footingTable, FootingWidths, {heading.footing});
 }
 
 PageHeading readPageHeadingTables(LocalDatabase &local, const QString &headingTable, const QString &footingTable)
 {
     PageHeading heading;
-    heading.heading = readRow(local, headingTable);
-    heading.footing = readRow(local, footingTable);
+    heading.heading = readTextTable(local, headingTable, 6).value(0);
+    heading.footing = readTextTable(local, footingTable, 6).value(0);
     return heading;
 }
 
