@@ -246,3 +246,38 @@ TEST(SheetPrinter, PrintsThePrintersPageRangeOnTheTemplatesPaper)
     HeaderModel emptyHeader;
     EXPECT_EQ(printSheet(ledgerGridSheet(emptyGrid, emptyHeader, 0, 21, {}), layout, printer), print::NothingToPrint);
 }
+
+TEST(SheetXlsx, ALedgerLongerThanAWorksheetGoesOnInTheNextUnderTheSameCaptions)
+{
+    // One caption row leaves room for 1,048,575 ledger rows on a worksheet.
+    constexpr int rowsPerWorksheet = 1048575;
+    constexpr int ledgerRows = rowsPerWorksheet + 30;
+    GridModel grid;
+    HeaderModel header;
+    grid.setCols(2);
+    header.setColumnCount(2);
+    header.setCaption(0, QStringLiteral("行"));
+    header.setCaption(1, QStringLiteral("金额"));
+    grid.setColWidth(0, 1200);
+    grid.setColWidth(1, 1200);
+    for (int r = 1; r <= ledgerRows; ++r)
+        grid.AddItem(QStringLiteral("r%1\t1.00").arg(r));
+    QList<ExportClass> classes{ExportClass::Text, ExportClass::Money};
+    const LedgerSheet sheet = ledgerGridSheet(grid, header, 0, 1, classes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.xlsx"));
+    ASSERT_EQ(writeSheetXlsx(sheet, path), print::Done);
+
+    const QString book = QString::fromUtf8(test::toolOutput(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/workbook.xml")}));
+    EXPECT_EQ(book.count(QStringLiteral("<sheet ")), 2);
+    const QString second = QString::fromUtf8(
+        test::toolOutput(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/worksheets/sheet2.xml")}));
+    EXPECT_TRUE(cellXml(second, QStringLiteral("A1")).contains(QStringLiteral("行")));
+    EXPECT_TRUE(cellXml(second, QStringLiteral("A2")).contains(QStringLiteral(">r%1<").arg(rowsPerWorksheet + 1)));
+    EXPECT_TRUE(cellXml(second, QStringLiteral("A31")).contains(QStringLiteral(">r%1<").arg(ledgerRows)));
+    EXPECT_TRUE(cellXml(second, QStringLiteral("A32")).isEmpty());
+    // The first worksheet ends with the row before.
+    const QByteArray first = test::toolOutput(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/worksheets/sheet1.xml")});
+    EXPECT_TRUE(first.contains(QStringLiteral(">r%1<").arg(rowsPerWorksheet).toUtf8()));
+    EXPECT_FALSE(first.contains(QStringLiteral(">r%1<").arg(rowsPerWorksheet + 1).toUtf8()));
+}

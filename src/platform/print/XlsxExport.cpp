@@ -76,20 +76,11 @@ double excelWidth(int twips)
     return std::max(1.0, (twips / 15.0 - 5.0) / 7.0);
 }
 
-} // namespace
-
-int writeSheetXlsx(const LedgerSheet &sheet, const QString &path, const StopRequested &stop)
+// Adds a worksheet and writes its top: the title, the heading fields and the
+// column captions, frozen above the rows. Returns the first row for the ledger.
+lxw_row_t startWorksheet(lxw_workbook *book, Formats &formats, const LedgerSheet &sheet, lxw_worksheet *&ws)
 {
-    if (path.isEmpty())
-        return print::ExportNameInvalid;
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    const QByteArray file = QFile::encodeName(path);
-    lxw_workbook *book = workbook_new_opt(file.constData(), &options);
-    if (!book)
-        return print::ExportWriteFailed;
-    lxw_worksheet *ws = workbook_add_worksheet(book, nullptr);
-    Formats formats(book);
+    ws = workbook_add_worksheet(book, nullptr);
     const int columns = int(sheet.columns.size());
     const lxw_col_t lastColumn = lxw_col_t(std::max(0, columns - 1));
     for (int c = 0; c < columns; ++c)
@@ -143,6 +134,26 @@ int writeSheetXlsx(const LedgerSheet &sheet, const QString &path, const StopRequ
     }
     worksheet_freeze_panes(ws, row, 0);
 
+    return row;
+}
+
+} // namespace
+
+int writeSheetXlsx(const LedgerSheet &sheet, const QString &path, const StopRequested &stop)
+{
+    if (path.isEmpty())
+        return print::ExportNameInvalid;
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    const QByteArray file = QFile::encodeName(path);
+    lxw_workbook *book = workbook_new_opt(file.constData(), &options);
+    if (!book)
+        return print::ExportWriteFailed;
+    Formats formats(book);
+    const int columns = int(sheet.columns.size());
+    lxw_worksheet *ws = nullptr;
+    lxw_row_t row = startWorksheet(book, formats, sheet, ws);
+
     int result = print::Done;
     sheet.forEachShownRow([&](int gridRow) {
         if (stop && stop()) {
@@ -170,11 +181,9 @@ int writeSheetXlsx(const LedgerSheet &sheet, const QString &path, const StopRequ
                 break;
             }
         }
-        if (row == LXW_ROW_MAX - 1) {
-            result = print::ExportWriteFailed;
-            return false;
-        }
-        ++row;
+        // A ledger longer than a worksheet goes on in the next one, under the same top.
+        if (++row == LXW_ROW_MAX)
+            row = startWorksheet(book, formats, sheet, ws);
         return true;
     });
     const lxw_error closed = workbook_close(book);
