@@ -4,32 +4,14 @@
 
 namespace qxmxz::cli {
 
-namespace {
+// A stop signal while the window lives asks the run to stop before its next voucher.
+HeadlessMergeWindow::HeadlessMergeWindow(GridModel &grid, QObject *parent) : QObject(parent), m_grid(grid) {}
 
-volatile std::sig_atomic_t interrupted = 0;
-
-void onInterrupt(int)
-{
-    interrupted = 1;
-}
-
-} // namespace
-
-// An interrupt while the window lives asks the run to stop before its next voucher.
-HeadlessMergeWindow::HeadlessMergeWindow(GridModel &grid, QObject *parent) : QObject(parent), m_grid(grid)
-{
-    interrupted = 0;
-    m_previousHandler = std::signal(SIGINT, onInterrupt);
-}
-
-HeadlessMergeWindow::~HeadlessMergeWindow()
-{
-    std::signal(SIGINT, m_previousHandler);
-}
+HeadlessMergeWindow::~HeadlessMergeWindow() = default;
 
 bool HeadlessMergeWindow::bUserStop() const
 {
-    return interrupted != 0;
+    return StopOnSignals::requested();
 }
 
 QObject *HeadlessMergeWindow::MxzGrid2() const

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <csignal>
+
+#include "StopOnSignals.h"
 
 namespace qxmxz {
 class GridModel;
@@ -10,7 +11,7 @@ class GridModel;
 namespace qxmxz::cli {
 
 // What the merged ledger reads from its host window, by name, on the command
-// line: the stop flag (set by an interrupt) and the window's grid.
+// line: the stop flag (set by Ctrl+C or SIGTERM) and the window's grid.
 class HeadlessMergeWindow : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool bUserStop READ bUserStop)
@@ -25,7 +26,7 @@ public:
 
 private:
     GridModel &m_grid;
-    void (*m_previousHandler)(int) = nullptr;
+    StopOnSignals m_stopSignals;
 };
 
 } // namespace qxmxz::cli

@@ -1,5 +1,4 @@
 // The detail ledger and the month-by-month ledger on the command line.
-#include <csignal>
 #include <optional>
 
 #include "LedgerRequest.h"
@@ -9,6 +8,7 @@
 #include "LedgerTable.h"
 #include "RunProgress.h"
 #include "SheetOutput.h"
+#include "StopOnSignals.h"
 #include "engine/LedgerHost.h"
 #include "engine/kmmx.h"
 #include "platform/Failure.h"
@@ -23,13 +23,6 @@
 namespace qxmxz::cli {
 
 namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-void onInterrupt(int)
-{
-    interrupted = 1;
-}
 
 enum class LedgerKind { Detail, Monthly };
 
@@ -71,7 +64,7 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
     host.account = account + QLatin1Char(' ') + pub.accountName(account);
     host.option = byPeriod ? 0 : 1;
     host.firstGrade = integerOption(args, QStringLiteral("grade"), 1, 1, std::max(1, pub.gradeCount()));
-    host.stopWhen = [] { return interrupted != 0; };
+    host.stopWhen = [] { return StopOnSignals::requested(); };
 
     kmmx engine(pub);
     engine.sMode = QString::fromUtf8(kmmx::QueryMode);
@@ -94,25 +87,19 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
         engine.sEndCode = endAccount.isEmpty() ? account : endAccount;
     }
 
-    const auto previous = std::signal(SIGINT, onInterrupt);
-    bool computed = false;
+    StopOnSignals stopSignals;
     RunProgress progress(hint, grid, err);
-    try {
-        // The style decides whether a parent's totals are followed by a row per currency.
-        const int styleIndex = BookStyles::index(options.style);
-        computed = kind == LedgerKind::Monthly ? engine.mxAllMonth()
-                   : byPeriod                  ? engine.mxbyPeriod(std::nullopt, styleIndex)
-                                               : engine.mxbyCode(styleIndex);
-    } catch (...) {
-        std::signal(SIGINT, previous);
-        throw;
-    }
-    std::signal(SIGINT, previous);
+    // The style decides whether a parent's totals are followed by a row per currency.
+    const int styleIndex = BookStyles::index(options.style);
+    const bool computed = kind == LedgerKind::Monthly ? engine.mxAllMonth()
+                          : byPeriod                  ? engine.mxbyPeriod(std::nullopt, styleIndex)
+                                                      : engine.mxbyCode(styleIndex);
     progress.finish();
     if (!computed)
         return 1;
 
-    if (sheet != SheetFormat::None) {
+    // A stopped run's ledger is partial: no file is written of it.
+    if (sheet != SheetFormat::None && !engine.stoppedByUser()) {
         LedgerSheet printed = ledgerGridSheet(grid, header, 1, 21, ledgerExportClasses());
         printed.heading = detailPageHeading(pub, host.account, pub.periodText(options.fromPeriod) + QStringLiteral(" - ")
                                                                    + pub.periodText(options.toPeriod),

@@ -83,7 +83,8 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
     if (hb.ledgersWritten() == 0)
         return 1;
 
-    if (sheet != SheetFormat::None) {
+    // A stopped run's ledger is partial: no file is written of it.
+    if (sheet != SheetFormat::None && !hb.stoppedByUser()) {
         LedgerSheet printed = ledgerGridSheet(grid, header, 1, 21, ledgerExportClasses());
         printed.heading = detailPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account),
                                             pub.periodText(options.fromPeriod) + QStringLiteral(" - ") + pub.periodText(options.toPeriod),

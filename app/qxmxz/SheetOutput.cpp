@@ -1,6 +1,7 @@
 #include "SheetOutput.h"
 
 #include "CommandOutput.h"
+#include "StopOnSignals.h"
 
 #include <QDate>
 #include <QDir>
@@ -79,8 +80,13 @@ void writeSheetOutput(GlPublic &pub, const CliArguments &args, SheetFormat forma
     if (!partial.open())
         fail(print::TemporaryFileFailed);
     partial.close();
-    const int result = format == SheetFormat::Xlsx ? writeSheetXlsx(sheet, partial.fileName())
-                                                   : writeSheetPdf(sheet, layout, partial.fileName());
+    StopOnSignals stopSignals;
+    const StopRequested stop = [] { return StopOnSignals::requested(); };
+    const int result = format == SheetFormat::Xlsx ? writeSheetXlsx(sheet, partial.fileName(), stop)
+                                                   : writeSheetPdf(sheet, layout, partial.fileName(), stop);
+    // The partial file goes with `partial`; the command ends saying it was stopped.
+    if (result == print::StoppedByUser)
+        throw Failure::withKey(QStringLiteral("QXMXZ.cli.stopped"), {}, QStringLiteral("Stopped."));
     if (result != print::Done)
         fail(result);
     QFile::setPermissions(partial.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
