@@ -135,11 +135,11 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
         return {};
     };
     // Machine readers get signed numbers (debit positive) with an English direction word.
-    auto number = [](Currency value) { return QJsonValue(value.toDouble()); };
+    auto number = [](Currency value) { return TypedCell(value.toDouble(), 2); };
     auto word = [](Currency value) {
         return QJsonValue(value.sign() > 0 ? QStringLiteral("debit") : value.sign() < 0 ? QStringLiteral("credit") : QStringLiteral("balanced"));
     };
-    table.typedCell = [&](qsizetype row, int column) -> QJsonValue {
+    table.typedCell = [&](qsizetype row, int column) -> TypedCell {
             const BalanceLine &l = lines[row];
             switch (column) {
             case 0: return l.code.isEmpty() ? QJsonValue() : QJsonValue(l.code);

@@ -81,7 +81,7 @@ TEST_P(SheetOutputCommand, WritesTheLedgerItShowsAsSpreadsheetAndPages)
     const test::CommandRun csv = test::runOnDemo(GetParam(), {QStringLiteral("--user"), QStringLiteral("demo"), QStringLiteral("detail"),
                                                              QStringLiteral("1002"), QStringLiteral("--from"), QStringLiteral("1"),
                                                              QStringLiteral("--to"), QStringLiteral("1"), QStringLiteral("--format"),
-                                                             QStringLiteral("csv")});
+                                                             QStringLiteral("csv"), QStringLiteral("--raw")});
     ASSERT_EQ(csv.code, 0);
     const int ledgerLines = int(csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size()) - 1;
     int rows = 0;
@@ -100,7 +100,8 @@ TEST_P(SheetOutputCommand, WritesTheLedgerItShowsAsSpreadsheetAndPages)
     EXPECT_TRUE(pages.contains(QStringLiteral("1002")));
     // Every amount of the general ledger's CSV is printed on the pages as shown.
     const test::CommandRun table = test::runOnDemo(GetParam(), {QStringLiteral("--user"), QStringLiteral("demo"), QStringLiteral("general"),
-                                                               QStringLiteral("1002"), QStringLiteral("--format"), QStringLiteral("csv")});
+                                                               QStringLiteral("1002"), QStringLiteral("--format"), QStringLiteral("csv"),
+                                                               QStringLiteral("--raw")});
     ASSERT_EQ(table.code, 0);
     int amounts = 0;
     for (const QString &line : table.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1))
