@@ -42,9 +42,4 @@ void LedgerWindowHost::showGeneralLedger(const GeneralLedgerRequest &request)
     general.exec();
 }
 
-// The report service is a host's own: without one the request returns at
-// once, as a closed window would.
-
-void LedgerWindowHost::queryReport(const ReportRequest &) {}
-
 } // namespace qxmxz

@@ -12,7 +12,6 @@ class LedgerWindowHost : public WindowHost {
 public:
     void showDetailLedger(const DetailLedgerRequest &request) override;
     void showGeneralLedger(const GeneralLedgerRequest &request) override;
-    void queryReport(const ReportRequest &request) override;
 };
 
 } // namespace qxmxz
