@@ -5,6 +5,8 @@
 #include "GlPublicObject.h"
 #include "platform/outside/GlPublic.h"
 #include "LoginContext.h"
+#include "platform/outside/ReportFacade.h"
+#include "windows/ReportWindow.h"
 #include "windows/mxz.h"
 #include "windows/zzmain.h"
 
@@ -40,6 +42,21 @@ void LedgerWindowHost::showGeneralLedger(const GeneralLedgerRequest &request)
     zzmain general(pub, QStringList{entry}, style, request.includeUnposted);
     general.selectAccount(0);
     general.exec();
+}
+
+void installReportWindow()
+{
+    ReportFacade::setReportWindow([](const ReportQuery &query) {
+        auto *pub = qobject_cast<GlPublicObject *>(query.zzPub.data());
+        if (!pub)
+            return;
+        auto *window = new ReportWindow(pub->pub(), query);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (query.modal)
+            window->exec();
+        else
+            window->show();
+    });
 }
 
 } // namespace qxmxz

@@ -14,4 +14,8 @@ public:
     void showGeneralLedger(const GeneralLedgerRequest &request) override;
 };
 
+// Lets the report facade show its queries in its own window, on the
+// general-ledger object it was given; a host that runs widgets installs it.
+void installReportWindow();
+
 } // namespace qxmxz
