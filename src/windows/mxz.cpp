@@ -191,13 +191,18 @@ bool mxz::bUserStop()
 {
     // The engine asks at every line: the window paints, scrolls and takes the
     // stop button here, while every other command waits for the ready flag.
-    // Events are let through every 30 ms, not at every line, so that a long
-    // ledger spends its time on its rows.
+    letEventsThrough();
+    return m_stopRequested;
+}
+
+// Events are let through every 30 ms, not at every call, so that a long
+// ledger spends its time on its rows.
+void mxz::letEventsThrough()
+{
     if (!m_eventClock.isValid() || m_eventClock.hasExpired(30)) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         m_eventClock.start();
     }
-    return m_stopRequested;
 }
 
 void mxz::enableWindow()
@@ -213,6 +218,9 @@ void mxz::fitColumns()
     for (int column = 0; column < m_header.columnCount() && column < m_grid.Cols(); ++column) {
         if (m_header.isHidden(column))
             continue;
+        // Measuring a column reads many rows: a run's last fit still answers events.
+        if (!m_ready)
+            letEventsThrough();
         const int needed = m_view->contentWidth(column);
         if (needed > m_header.width(column))
             m_header.setWidth(column, needed);

@@ -143,6 +143,7 @@ private:
     LedgerSheet printedSheet() const;
     QString printName() const;
     void fitColumns();
+    void letEventsThrough();
     void showHint(const QString &text);
     void help();
     void openVoucher();
