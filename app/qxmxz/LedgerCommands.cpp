@@ -110,6 +110,7 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
         const auto previous = std::signal(SIGINT, onInterrupt);
         bool computed = false;
         RunProgress progress(hint, grid, err);
+        countLedgerLines(progress, *request, account, kind == LedgerKind::Monthly ? engine.sEndCode : account);
         try {
             // The style decides whether a parent's totals are followed by a row per currency.
             const int styleIndex = BookStyles::index(options.style);

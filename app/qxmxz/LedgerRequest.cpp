@@ -1,6 +1,9 @@
 #include "LedgerRequest.h"
 
+#include "LineCount.h"
 #include "RunProgress.h"
+
+#include <QLocale>
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/outside/ResourceTexts.h"
@@ -77,6 +80,21 @@ std::optional<LedgerRequest> openLedgerRequest(const CliArguments &args, QTextSt
         return std::nullopt;
     request.account = request.accounts.first();
     return request;
+}
+
+void countLedgerLines(RunProgress &progress, LedgerRequest &request, const QString &first, const QString &last)
+{
+    if (!progress.onTerminal())
+        return;
+    GlPublic &pub = request.pub();
+    const qint64 total = voucherLineCount(pub, first, last, request.options.fromPeriod, request.options.toPeriod,
+                                          request.options.includeUnposted);
+    const QString shown = first == last ? first : first + QStringLiteral("-") + last;
+    const QLocale numbers(QLocale::English);
+    progress.countLines(total, [&pub, shown, numbers](qint64 done, qint64 all) {
+        return pub.texts().text(QStringLiteral("QXMXZ.cli.progress"),
+                                {shown, numbers.toString(done), numbers.toString(all), QString::number(done * 100 / all)});
+    });
 }
 
 int finishLedgerRun(const LedgerRequest &request, const QString &account, const CliArguments &args, QTextStream &err,

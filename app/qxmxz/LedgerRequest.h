@@ -35,6 +35,10 @@ struct LedgerRequest {
 std::optional<LedgerRequest> openLedgerRequest(const CliArguments &args, QTextStream &err, LedgerCommand command,
                                                bool takesEndAccount = false);
 
+// On a terminal, lets the progress line count the rows shown against the
+// voucher lines of the accounts `first` to `last` in the range.
+void countLedgerLines(RunProgress &progress, LedgerRequest &request, const QString &first, const QString &last);
+
 // The closing lines of the ledger of `account` on stderr: that the user
 // stopped the run or that the range has no rows, and with --timings the time
 // to the first page, to the whole ledger and the rows. Returns the exit code:

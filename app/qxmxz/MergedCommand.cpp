@@ -85,6 +85,7 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
         hb.setKmCode(account);
 
         RunProgress progress(hint, grid, err);
+        countLedgerLines(progress, *request, account, account);
         hb.mxzCodeHbQuery(qint16(BookStyles::index(options.style)));
         progress.finish();
         if (hb.ledgersWritten() == 0)
