@@ -29,11 +29,13 @@ namespace qxmxz {
 namespace {
 
 // The detail ledger of the account, shown in the style at the size of the pictures.
-std::unique_ptr<mxz> shownLedger(GlPublic &pub, const QString &account, BookStyle style)
+std::unique_ptr<mxz> shownLedger(GlPublic &pub, const QString &account, BookStyle style,
+                                 clsMxzHb::mxzHbType merging = clsMxzHb::enuNotHb)
 {
     MxzRequest request;
     request.accountEntries << account + u' ' + pub.accountName(account);
     request.style = style;
+    request.merging = merging;
     auto window = std::make_unique<mxz>(pub, request);
     window->resize(1400, 700);
     window->show();
@@ -155,6 +157,15 @@ int takeScreenshots(GlPublic &pub, const QString &account, const QDir &folder, c
                     break;
                 }
         }
+    }
+    // The merged ledgers, as the window's merge combo chooses them.
+    const std::pair<clsMxzHb::mxzHbType, const char *> mergings[] = {{clsMxzHb::enuCodeDigest, "digest"},
+                                                                    {clsMxzHb::enuKmCode, "code"}};
+    for (const auto &[merging, by] : mergings) {
+        std::unique_ptr<mxz> merged = shownLedger(pub, account, BookStyle::Je, merging);
+        const QString name = QStringLiteral("mxz-merged-%1-%2-%3.png").arg(account, language, QLatin1String(by));
+        if (!save(*merged, folder.filePath(name), err))
+            return 1;
     }
     for (const BookStyle style : {BookStyle::Je, BookStyle::Sl, BookStyle::Wb, BookStyle::SlWb}) {
         zzmain general(pub, QStringList{account + u' ' + pub.accountName(account)}, style, false);

@@ -15,6 +15,7 @@
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "DeskHostWindow.h"
+#include "entry/LedgerWindowHost.h"
 #include "DeskScreenshots.h"
 #include "windows/WindowMessageSink.h"
 #include "windows/mxz.h"
@@ -75,6 +76,7 @@ int main(int argc, char **argv)
             account = QStringLiteral("100201");
         if (account.isEmpty()) {
             pub.setMessageSink(&messages);
+            installReportWindow();
             DeskHostWindow host(pub);
             host.show();
             return app.exec();

@@ -8,6 +8,9 @@
 #include "CommandRights.h"
 #include "Commands.h"
 #include "LedgerOptions.h"
+#include "SheetOutput.h"
+#include "TableSheet.h"
+#include "platform/ui/GridModel.h"
 #include "general_ledger/PeriodSums.h"
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
@@ -78,7 +81,10 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
         return 1;
     const LedgerOptions options = readLedgerOptions(args, pub);
     const int lastGrade = lastGradeOf(args, pub);
-    const TableFormat format = CommandOutput::tableFormat(args);
+    const SheetFormat sheet = sheetFormat(args);
+    if (sheet != SheetFormat::None && !maySheetOutput(pub, LedgerCommand::General, sheet))
+        return 1;
+    const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
     const bool rightsApply = pub.options().accountRightsControlled && pub.login() && !pub.login()->exemptFromAccountRights();
 
     QList<BalanceLine> lines;
@@ -106,7 +112,6 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
     }
     lines.append(total);
 
-    CommandOutput output(args, out);
     const ResourceTexts &texts = pub.texts();
     auto heading = [&](const char *item) { return texts.text(QStringLiteral("QXMXZ.cli.balance.") + QLatin1String(item)); };
     auto amount = [](Currency value) { return value.sign() == 0 ? QString() : FormatAmt(QVariant::fromValue(value.abs())); };
@@ -135,11 +140,11 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
         return {};
     };
     // Machine readers get signed numbers (debit positive) with an English direction word.
-    auto number = [](Currency value) { return QJsonValue(value.toDouble()); };
+    auto number = [](Currency value) { return TypedCell(value.toDouble(), 2); };
     auto word = [](Currency value) {
         return QJsonValue(value.sign() > 0 ? QStringLiteral("debit") : value.sign() < 0 ? QStringLiteral("credit") : QStringLiteral("balanced"));
     };
-    table.typedCell = [&](qsizetype row, int column) -> QJsonValue {
+    table.typedCell = [&](qsizetype row, int column) -> TypedCell {
             const BalanceLine &l = lines[row];
             switch (column) {
             case 0: return l.code.isEmpty() ? QJsonValue() : QJsonValue(l.code);
@@ -162,8 +167,22 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
                                {QStringLiteral("toPeriod"), options.toPeriod},
                                {QStringLiteral("grade"), lastGrade == 99 ? QJsonValue(QStringLiteral("end")) : QJsonValue(lastGrade)},
                                {QStringLiteral("unposted"), options.includeUnposted}};
-    writeTable(table, format, output.device());
-    output.commit();
+    if (sheet != SheetFormat::None) {
+        // Amounts as numbers, the grade as a whole number, the rest as texts.
+        const QList<ExportClass> classes{ExportClass::Text,  ExportClass::Text,  ExportClass::Measure,
+                                         ExportClass::Text,  ExportClass::Money, ExportClass::Money,
+                                         ExportClass::Money, ExportClass::Text,  ExportClass::Money};
+        GridModel grid;
+        LedgerSheet printed = tableSheet(grid, table, classes);
+        printed.heading.heading = {heading("title"),
+                                   pub.periodText(options.fromPeriod) + QStringLiteral(" - ") + pub.periodText(options.toPeriod),
+                                   pub.options().accountSetName};
+        writeSheetOutput(pub, args, sheet, printed, QStringLiteral("GLZzJe"));
+    } else {
+        CommandOutput output(args, out);
+        writeTable(table, format, output.device());
+        output.commit();
+    }
     // Without some accounts the total cannot balance; say which are missing rather than call the books wrong.
     if (!leftOut.isEmpty()) {
         err << texts.text(QStringLiteral("QXMXZ.cli.balance.partial"), {leftOut.join(QStringLiteral(", "))}) << Qt::endl;

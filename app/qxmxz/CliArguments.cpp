@@ -22,7 +22,7 @@ const QSet<QString> &optionsWithValue()
 const QSet<QString> &flags()
 {
     static const QSet<QString> names{
-        QStringLiteral("unposted"), QStringLiteral("timings"), QStringLiteral("each-end"),
+        QStringLiteral("unposted"), QStringLiteral("timings"), QStringLiteral("each-end"), QStringLiteral("raw"),
         QStringLiteral("counterpart"), QStringLiteral("help"), QStringLiteral("by-period"),
         QStringLiteral("version"),
     };

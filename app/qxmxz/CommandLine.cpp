@@ -48,6 +48,7 @@ bool isUsageError(const QString &key)
         QStringLiteral("QXMXZ.cli.missingargument"),  QStringLiteral("QXMXZ.cli.badvalue"),
         QStringLiteral("QXMXZ.cli.badchoice"),        QStringLiteral("QXMXZ.cli.notforcommand"),
         QStringLiteral("QXMXZ.cli.missingpositional"), QStringLiteral("QXMXZ.cli.extraargument"),
+        QStringLiteral("QXMXZ.cli.oneaccountsheet"),
     };
     return keys.contains(key);
 }

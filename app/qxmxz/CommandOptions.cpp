@@ -9,25 +9,28 @@ namespace qxmxz::cli {
 
 namespace {
 
+// The ledgers of one command line: more would be a script's loop.
+constexpr int ManyAccounts = 1000;
+
 QStringList ledgerOptions(QStringList more)
 {
     QStringList options{QStringLiteral("from"),  QStringLiteral("to"),      QStringLiteral("unposted"),
                         QStringLiteral("style"), QStringLiteral("format"),  QStringLiteral("out"),
-                        QStringLiteral("timings")};
+                        QStringLiteral("timings"), QStringLiteral("raw")};
     return options + more;
 }
 
 const std::vector<CommandOptions> &table()
 {
     static const std::vector<CommandOptions> commands{
-        {QStringLiteral("detail"), 1, 1, QStringLiteral("QXMXZ.cli.arg.account"),
+        {QStringLiteral("detail"), 1, ManyAccounts, QStringLiteral("QXMXZ.cli.arg.account"),
          ledgerOptions({QStringLiteral("by"), QStringLiteral("by-period"), QStringLiteral("counterpart"),
                         QStringLiteral("page-lines")})},
         {QStringLiteral("monthly"), 1, 2, QStringLiteral("QXMXZ.cli.arg.account"),
          ledgerOptions({QStringLiteral("grade"), QStringLiteral("page-lines")})},
-        {QStringLiteral("merged"), 1, 1, QStringLiteral("QXMXZ.cli.arg.account"),
+        {QStringLiteral("merged"), 1, ManyAccounts, QStringLiteral("QXMXZ.cli.arg.account"),
          ledgerOptions({QStringLiteral("by"), QStringLiteral("each-end"), QStringLiteral("page-lines")})},
-        {QStringLiteral("general"), 1, 1, QStringLiteral("QXMXZ.cli.arg.account"), ledgerOptions({})},
+        {QStringLiteral("general"), 1, ManyAccounts, QStringLiteral("QXMXZ.cli.arg.account"), ledgerOptions({})},
         {QStringLiteral("balance"), 0, 0, {},
          {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("unposted"), QStringLiteral("grade"),
           QStringLiteral("format"), QStringLiteral("out")}},

@@ -49,4 +49,10 @@ bool mayReadAccounts(GlPublic &pub, LedgerCommand command, const QString &accoun
     return readable;
 }
 
+bool mayReadAccountQuietly(GlPublic &pub, const QString &account)
+{
+    QString message;
+    return mayReadAccountTree(pub, account, message) && mayReadLineDepartments(pub, account, QString(), message);
+}
+
 } // namespace qxmxz::cli

@@ -29,4 +29,8 @@ bool mayRunCommand(GlPublic &pub, LedgerCommand command);
 // the dialog (or, for the general ledger, of its window).
 bool mayReadAccounts(GlPublic &pub, LedgerCommand command, const QString &account, const QString &endAccount = {});
 
+// The same check for one account without a message, for accounts a pattern
+// found rather than ones the user named.
+bool mayReadAccountQuietly(GlPublic &pub, const QString &account);
+
 } // namespace qxmxz::cli

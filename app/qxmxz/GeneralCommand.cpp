@@ -7,6 +7,9 @@
 #include <optional>
 #include "Commands.h"
 #include "GeneralLedgerTable.h"
+#include "LedgerSeries.h"
+#include "platform/Failure.h"
+#include "TypedLedgerTable.h"
 #include "LedgerOptions.h"
 #include "RunProgress.h"
 #include "general_ledger/basGrwl.h"
@@ -22,44 +25,58 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
         return 1;
     GlPublic &pub = ledger->pub();
     const LedgerOptions &options = ledger->options;
-    const QString &account = ledger->account;
     const SheetFormat sheet = sheetFormat(args);
+    if (sheet != SheetFormat::None && ledger->accounts.size() > 1)
+        throw Failure::withKey(QStringLiteral("QXMXZ.cli.oneaccountsheet"), {}, QStringLiteral("One account per sheet file"));
     if (sheet != SheetFormat::None && !maySheetOutput(pub, LedgerCommand::General, sheet))
         return 1;
     const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
     std::optional<CommandOutput> output;
-    if (sheet == SheetFormat::None)
+    std::optional<LedgerSeries> series;
+    if (sheet == SheetFormat::None) {
         output.emplace(args, out);
+        series.emplace(pub, output->device(), format, ledger->accounts.size());
+    }
 
-    GridModel grid;
-    HintState hint, unitLabel, currencyLabel;
-    const int style = BookStyles::index(options.style);
-    basGrwl::LayOutHeading(pub, grid, QStringLiteral("GL0301"), style);
-    // Measured from the heading on: the first rows after it are the ledger's.
-    RunProgress progress(hint, grid, err);
-    basGrwl::Request request;
-    request.code = account;
-    request.includeUnposted = options.includeUnposted;
-    request.styleIndex = style;
-    request.firstPeriod = options.fromPeriod;
-    request.lastPeriod = options.toPeriod;
-    request.unitLabel = &unitLabel;
-    request.currencyLabel = &currencyLabel;
-    const int rows = basGrwl::FillRows(pub, grid, request);
-    progress.finish();
+    for (const QString &account : std::as_const(ledger->accounts)) {
+        GridModel grid;
+        HintState hint, unitLabel, currencyLabel;
+        const int style = BookStyles::index(options.style);
+        basGrwl::LayOutHeading(pub, grid, QStringLiteral("GL0301"), style);
+        // Measured from the heading on: the first rows after it are the ledger's.
+        RunProgress progress(hint, grid, err);
+        basGrwl::Request request;
+        request.code = account;
+        request.includeUnposted = options.includeUnposted;
+        request.styleIndex = style;
+        request.firstPeriod = options.fromPeriod;
+        request.lastPeriod = options.toPeriod;
+        request.unitLabel = &unitLabel;
+        request.currencyLabel = &currencyLabel;
+        const int rows = basGrwl::FillRows(pub, grid, request);
+        progress.finish();
 
-    if (sheet != SheetFormat::None) {
-        LedgerSheet printed = headedGridSheet(grid, generalLedgerExportClasses());
-        printed.heading = generalPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account), unitLabel.text(),
-                                             currencyLabel.text());
-        const bool quantity = BookStyles::showsQuantity(options.style);
-        writeSheetOutput(pub, args, sheet, printed,
-                         (quantity ? QStringLiteral("GLSl") : QStringLiteral("GLZz")) + BookStyles::code(options.style));
-    } else {
-        writeTable(generalLedgerTable(grid, format == TableFormat::Json), format, output->device());
+        if (sheet != SheetFormat::None) {
+            LedgerSheet printed = headedGridSheet(grid, generalLedgerExportClasses());
+            printed.heading = generalPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account), unitLabel.text(),
+                                                 currencyLabel.text());
+            const bool quantity = BookStyles::showsQuantity(options.style);
+            writeSheetOutput(pub, args, sheet, printed,
+                             (quantity ? QStringLiteral("GLSl") : QStringLiteral("GLZz")) + BookStyles::code(options.style));
+        } else if (format != TableFormat::Table && !args.has(QStringLiteral("raw"))) {
+            const TypedLedgerHeading heading{QStringLiteral("general"), account, QString(), options.fromPeriod, options.toPeriod,
+                                             BookStyles::code(options.style).toLower(), options.includeUnposted, {}};
+            series->write(typedLedgerTable(pub, grid, generalLedgerColumns(), heading), account);
+        } else {
+            series->write(generalLedgerTable(grid, format == TableFormat::Json), account);
+        }
+        finishLedgerRun(*ledger, account, args, err, progress, rows, false);
+    }
+    if (series) {
+        series->finish();
         output->commit();
     }
-    return finishLedgerRun(*ledger, args, err, progress, rows, false);
+    return 0;
 }
 
 } // namespace qxmxz::cli

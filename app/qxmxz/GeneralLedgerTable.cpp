@@ -7,7 +7,9 @@ namespace qxmxz::cli {
 
 namespace {
 
-const QStringList &columnKeys()
+} // namespace
+
+const QStringList &generalLedgerColumns()
 {
     static const QStringList keys{QStringLiteral("Yue"),    QStringLiteral("Ri"),    QStringLiteral("PzId"),
                                   QStringLiteral("cDigest"), QStringLiteral("Snd_s"), QStringLiteral("Smd_f"),
@@ -16,6 +18,8 @@ const QStringList &columnKeys()
                                   QStringLiteral("Sme_f"),  QStringLiteral("Smend")};
     return keys;
 }
+
+namespace {
 
 bool isNumberColumn(int column)
 {
@@ -33,7 +37,7 @@ TableSource generalLedgerTable(const GridModel &grid, bool allColumns)
     TableSource table;
     const bool headed = grid.Rows() >= basGrwl::HeadingRows;
     for (int j : columns) {
-        table.keys << columnKeys().value(j);
+        table.keys << generalLedgerColumns().value(j);
         const QString top = headed ? grid.TextMatrix(0, j) : QString();
         const QString bottom = headed ? grid.TextMatrix(1, j) : QString();
         table.headings << (top == bottom ? top : top + QLatin1Char(' ') + bottom).trimmed();

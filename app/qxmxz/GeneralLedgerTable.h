@@ -15,4 +15,7 @@ namespace qxmxz::cli {
 // Snd_s, Smd_f, Smd, Snc_s, Smc_f, Smc, Scendd_c, Sne_s, Sme_f, Smend).
 TableSource generalLedgerTable(const GridModel &grid, bool allColumns);
 
+// The working-table names of the general ledger's fourteen columns.
+const QStringList &generalLedgerColumns();
+
 } // namespace qxmxz::cli

@@ -19,22 +19,31 @@ class RunProgress;
 struct LedgerRequest {
     std::unique_ptr<CliSession> session;
     LedgerOptions options;
-    QString account;
+    QString account;      // the first of `accounts`
     QString endAccount;
+    QStringList accounts; // one ledger each, in the order asked for
 
     GlPublic &pub() { return session->pub(); }
 };
 
 // Nothing when the user may not run the command or read the accounts (the
 // refusal has reached stderr through the session's messages); throws a
-// Failure for a missing or unknown account and for bad options.
+// Failure for a missing or unknown account and for bad options. Without an
+// end account every argument is an account or a pattern ("1002*", "11??"):
+// a pattern stands for the end accounts whose codes it matches and may read
+// (the others are named on stderr and left out).
 std::optional<LedgerRequest> openLedgerRequest(const CliArguments &args, QTextStream &err, LedgerCommand command,
                                                bool takesEndAccount = false);
 
-// The closing lines of a ledger command on stderr: that the user stopped the
-// run, and with --timings the time to the first page, to the whole ledger and
-// the rows. Returns the exit code: 1 after a stop, else 0.
-int finishLedgerRun(const LedgerRequest &request, const CliArguments &args, QTextStream &err,
+// On a terminal, lets the progress line count the rows shown against the
+// voucher lines of the accounts `first` to `last` in the range.
+void countLedgerLines(RunProgress &progress, LedgerRequest &request, const QString &first, const QString &last);
+
+// The closing lines of the ledger of `account` on stderr: that the user
+// stopped the run or that the range has no rows, and with --timings the time
+// to the first page, to the whole ledger and the rows. Returns the exit code:
+// 1 after a stop, else 0.
+int finishLedgerRun(const LedgerRequest &request, const QString &account, const CliArguments &args, QTextStream &err,
                     const RunProgress &progress, int rows, bool stopped);
 
 } // namespace qxmxz::cli

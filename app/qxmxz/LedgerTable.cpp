@@ -44,4 +44,12 @@ TableSource ledgerTable(const GridModel &grid, const HeaderModel &header, const 
     return table;
 }
 
+TableSource ledgerOutputTable(const GlPublic &pub, const GridModel &grid, const HeaderModel &header,
+                              const QStringList &keys, TableFormat format, bool raw, const TypedLedgerHeading &heading)
+{
+    if (format != TableFormat::Table && !raw)
+        return typedLedgerTable(pub, grid, keys, heading);
+    return ledgerTable(grid, header, keys, format == TableFormat::Json);
+}
+
 } // namespace qxmxz::cli

@@ -3,8 +3,10 @@
 #include <QStringList>
 
 #include "TableOutput.h"
+#include "TypedLedgerTable.h"
 
 namespace qxmxz {
+class GlPublic;
 class GridModel;
 class HeaderModel;
 }
@@ -16,5 +18,11 @@ namespace qxmxz::cli {
 // their band and caption; JSON gives every column under the working-table
 // names in `keys`.
 TableSource ledgerTable(const GridModel &grid, const HeaderModel &header, const QStringList &keys, bool allColumns);
+
+// The ledger as a command writes it in `format`: the terminal table as shown;
+// JSON and CSV typed for machine readers, or with `raw` the working-table
+// columns' display texts (JSON) and the shown headings (CSV).
+TableSource ledgerOutputTable(const GlPublic &pub, const GridModel &grid, const HeaderModel &header,
+                              const QStringList &keys, TableFormat format, bool raw, const TypedLedgerHeading &heading);
 
 } // namespace qxmxz::cli

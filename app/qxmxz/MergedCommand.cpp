@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "HeadlessMergeWindow.h"
 #include "LedgerOptions.h"
+#include "LedgerSeries.h"
 #include "LedgerTable.h"
 #include "RunProgress.h"
 #include "merge/MergeTable.h"
@@ -42,59 +43,77 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
         return 1;
     GlPublic &pub = request->pub();
     const LedgerOptions &options = request->options;
-    const QString &account = request->account;
     const clsMxzHb::mxzHbType mode = mergeModeOf(args);
     const SheetFormat sheet = sheetFormat(args);
+    if (sheet != SheetFormat::None && request->accounts.size() > 1)
+        throw Failure::withKey(QStringLiteral("QXMXZ.cli.oneaccountsheet"), {}, QStringLiteral("One account per sheet file"));
     if (sheet != SheetFormat::None && !maySheetOutput(pub, LedgerCommand::Merged, sheet))
         return 1;
     const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
     std::optional<CommandOutput> output;
-    if (sheet == SheetFormat::None)
+    std::optional<LedgerSeries> series;
+    if (sheet == SheetFormat::None) {
         output.emplace(args, out);
+        series.emplace(pub, output->device(), format, request->accounts.size());
+    }
 
-    GridModel grid;
-    HeaderModel header;
-    HintState hint, quantityLabel, currencyLabel;
-    StopButtonState stop;
-    qint16 columnOption = 1; // the account columns: a parent's rows name their sub-accounts
-    LayOutLedgerGrid(pub, grid, header, BookStyles::text(options.style), columnOption, 4, LedgerLayoutFlags{});
-    HeadlessMergeWindow window(grid);
+    int exitCode = 0;
+    for (const QString &account : std::as_const(request->accounts)) {
+        GridModel grid;
+        HeaderModel header;
+        HintState hint, quantityLabel, currencyLabel;
+        StopButtonState stop;
+        qint16 columnOption = 1; // the account columns: a parent's rows name their sub-accounts
+        LayOutLedgerGrid(pub, grid, header, BookStyles::text(options.style), columnOption, 4, LedgerLayoutFlags{});
+        HeadlessMergeWindow window(grid);
 
-    clsMxzHb hb(pub);
-    hb.mxForm = &window;
-    hb.Grd1 = &grid;
-    hb.mxHeader = &header;
-    hb.lblSl = &quantityLabel;
-    hb.lblWb = &currencyLabel;
-    hb.lblHint = &hint;
-    hb.cmdStop = &stop;
-    hb.iStart = quint8(options.fromPeriod);
-    hb.iEnd = quint8(options.toPeriod);
-    hb.sCallState = pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.query"));
-    hb.iLinesEachPage = quint8(integerOption(args, QStringLiteral("page-lines"), 60, 3, 255));
-    hb.setInclude(options.includeUnposted);
-    hb.setIsOrder(args.has(QStringLiteral("each-end")));
-    hb.setHbType(mode);
-    hb.setKmCode(account);
+        clsMxzHb hb(pub);
+        hb.mxForm = &window;
+        hb.Grd1 = &grid;
+        hb.mxHeader = &header;
+        hb.lblSl = &quantityLabel;
+        hb.lblWb = &currencyLabel;
+        hb.lblHint = &hint;
+        hb.cmdStop = &stop;
+        hb.iStart = quint8(options.fromPeriod);
+        hb.iEnd = quint8(options.toPeriod);
+        hb.sCallState = pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.query"));
+        hb.iLinesEachPage = quint8(integerOption(args, QStringLiteral("page-lines"), 60, 3, 255));
+        hb.setInclude(options.includeUnposted);
+        hb.setIsOrder(args.has(QStringLiteral("each-end")));
+        hb.setHbType(mode);
+        hb.setKmCode(account);
 
-    RunProgress progress(hint, grid, err);
-    hb.mxzCodeHbQuery(qint16(BookStyles::index(options.style)));
-    progress.finish();
-    if (hb.ledgersWritten() == 0)
-        return 1;
+        RunProgress progress(hint, grid, err);
+        countLedgerLines(progress, *request, account, account);
+        hb.mxzCodeHbQuery(qint16(BookStyles::index(options.style)));
+        progress.finish();
+        if (hb.ledgersWritten() == 0)
+            return 1;
 
-    // A stopped run's ledger is partial: no file is written of it.
-    if (sheet != SheetFormat::None && !hb.stoppedByUser()) {
-        LedgerSheet printed = ledgerGridSheet(grid, header, 1, 21, ledgerExportClasses());
-        printed.heading = detailPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account),
-                                            pub.periodText(options.fromPeriod) + QStringLiteral(" - ") + pub.periodText(options.toPeriod),
-                                            quantityLabel.text(), currencyLabel.text());
-        writeSheetOutput(pub, args, sheet, printed, QStringLiteral("GLMxz") + BookStyles::code(options.style));
-    } else {
-        writeTable(ledgerTable(grid, header, MergeTable::columns(), format == TableFormat::Json), format, output->device());
+        // A stopped run's ledger is partial: no file is written of it.
+        if (sheet != SheetFormat::None && !hb.stoppedByUser()) {
+            LedgerSheet printed = ledgerGridSheet(grid, header, 1, 21, ledgerExportClasses());
+            printed.heading = detailPageHeading(pub, account + QLatin1Char(' ') + pub.accountName(account),
+                                                pub.periodText(options.fromPeriod) + QStringLiteral(" - ") + pub.periodText(options.toPeriod),
+                                                quantityLabel.text(), currencyLabel.text());
+            writeSheetOutput(pub, args, sheet, printed, QStringLiteral("GLMxz") + BookStyles::code(options.style));
+        } else {
+            TypedLedgerHeading heading{QStringLiteral("merged"), account, QString(), options.fromPeriod, options.toPeriod,
+                                       BookStyles::code(options.style).toLower(), options.includeUnposted, {}};
+            heading.extra.insert(QStringLiteral("mergeBy"), mode == clsMxzHb::enuKmCode ? QStringLiteral("account") : QStringLiteral("summary"));
+            series->write(ledgerOutputTable(pub, grid, header, MergeTable::columns(), format, args.has(QStringLiteral("raw")), heading),
+                          account);
+        }
+        exitCode = finishLedgerRun(*request, account, args, err, progress, grid.Rows(), hb.stoppedByUser());
+        if (hb.stoppedByUser())
+            break;
+    }
+    if (series) {
+        series->finish();
         output->commit();
     }
-    return finishLedgerRun(*request, args, err, progress, grid.Rows(), hb.stoppedByUser());
+    return exitCode;
 }
 
 } // namespace qxmxz::cli

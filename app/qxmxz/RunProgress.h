@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QMetaObject>
 #include <QTextStream>
+#include <functional>
 
 namespace qxmxz {
 class GridModel;
@@ -19,6 +20,10 @@ public:
     RunProgress(HintState &hint, GridModel &grid, QTextStream &err);
     ~RunProgress();
     void finish();
+    bool onTerminal() const { return m_terminal; }
+    // Once rows arrive the progress line counts them against the lines the
+    // run goes through, in the words of `describe(done, total)`.
+    void countLines(qint64 total, std::function<QString(qint64 done, qint64 total)> describe);
     qint64 msToFirstPage() const { return m_firstPage; }
     qint64 msToEnd() const { return m_end; }
 
@@ -30,6 +35,11 @@ private:
     qint64 m_lastPrint = -1000;
     bool m_terminal = false;
     bool m_printed = false;
+    GridModel &m_grid;
+    qint64 m_total = 0;
+    bool m_counted = false;
+    std::function<QString(qint64, qint64)> m_describe;
+    void show(const QString &hint);
     QMetaObject::Connection m_gridConnection;
     QMetaObject::Connection m_hintConnection;
 };

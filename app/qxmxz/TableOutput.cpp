@@ -29,14 +29,51 @@ QString padded(const QString &text, int width, bool right)
     return right ? fill + text : text + fill;
 }
 
-// A typed value as CSV text: null empty, numbers in their shortest exact form without grouping.
-QString plainText(const QJsonValue &value)
+// A typed value as CSV text: null empty, numbers without grouping in their
+// decimals (or their shortest exact form).
+QString plainText(const TypedCell &cell)
 {
+    const QJsonValue &value = cell.value;
     if (value.isDouble())
-        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return cell.decimals >= 0 ? QString::number(value.toDouble(), 'f', cell.decimals)
+                                  : QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     return value.toString();
+}
+
+void appendJsonString(QByteArray &out, const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 2);
+    escaped += u'"';
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\') {
+            escaped += u'\\';
+            escaped += c;
+        } else if (u < 0x20) {
+            escaped += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+        } else {
+            escaped += c;
+        }
+    }
+    escaped += u'"';
+    out += escaped.toUtf8();
+}
+
+// JSON of a typed cell: the same text as CSV for numbers, so both agree digit for digit.
+void appendJsonValue(QByteArray &out, const TypedCell &cell)
+{
+    const QJsonValue &value = cell.value;
+    if (value.isNull() || value.isUndefined())
+        out += "null";
+    else if (value.isDouble())
+        out += plainText(cell).toLatin1();
+    else if (value.isBool())
+        out += value.toBool() ? "true" : "false";
+    else
+        appendJsonString(out, value.toString());
 }
 
 
@@ -50,7 +87,7 @@ int displayWidth(const QString &text)
     return width;
 }
 
-void writeTable(const TableSource &table, TableFormat format, QIODevice &out)
+void writeTable(const TableSource &table, TableFormat format, QIODevice &out, bool continuation)
 {
     // Typed output may carry keys beyond the displayed columns (such as the kind of a row).
     const int columns = format == TableFormat::Table || !table.typedCell ? int(table.headings.size()) : int(table.keys.size());
@@ -81,13 +118,15 @@ void writeTable(const TableSource &table, TableFormat format, QIODevice &out)
         break;
     }
     case TableFormat::Csv: {
-        // A byte-order mark lets spreadsheet programs read the Chinese text as UTF-8.
-        out.write("\xEF\xBB\xBF");
         const bool typed = bool(table.typedCell);
         QStringList cells;
-        for (int c = 0; c < columns; ++c)
-            cells << csvField(typed ? table.keys.value(c) : table.headings.value(c));
-        out.write((cells.join(u',') + QStringLiteral("\r\n")).toUtf8());
+        if (!continuation) {
+            // A byte-order mark lets spreadsheet programs read the Chinese text as UTF-8.
+            out.write("\xEF\xBB\xBF");
+            for (int c = 0; c < columns; ++c)
+                cells << csvField(typed ? table.keys.value(c) : table.headings.value(c));
+            out.write((cells.join(u',') + QStringLiteral("\r\n")).toUtf8());
+        }
         for (qsizetype r = 0; r < table.rowCount; ++r) {
             cells.clear();
             for (int c = 0; c < columns; ++c)
@@ -101,12 +140,18 @@ void writeTable(const TableSource &table, TableFormat format, QIODevice &out)
         if (wrapped)
             out.write("{\"header\":" + QJsonDocument(table.header).toJson(QJsonDocument::Compact) + ",\n\"rows\":");
         out.write("[");
+        QByteArray row;
         for (qsizetype r = 0; r < table.rowCount; ++r) {
-            QJsonObject row;
-            for (int c = 0; c < columns; ++c)
-                row.insert(table.keys[c], table.typedCell ? table.typedCell(r, c) : QJsonValue(table.cell(r, c)));
-            out.write(r == 0 ? "\n" : ",\n");
-            out.write(QJsonDocument(row).toJson(QJsonDocument::Compact));
+            row = r == 0 ? "\n{" : ",\n{";
+            for (int c = 0; c < columns; ++c) {
+                if (c > 0)
+                    row += ',';
+                appendJsonString(row, table.keys[c]);
+                row += ':';
+                appendJsonValue(row, table.typedCell ? table.typedCell(r, c) : TypedCell(table.cell(r, c)));
+            }
+            row += '}';
+            out.write(row);
         }
         out.write(wrapped ? "\n]}\n" : "\n]\n");
         break;

@@ -5,6 +5,8 @@
 #include "GlPublicObject.h"
 #include "platform/outside/GlPublic.h"
 #include "LoginContext.h"
+#include "platform/outside/ReportFacade.h"
+#include "windows/ReportWindow.h"
 #include "windows/mxz.h"
 #include "windows/zzmain.h"
 
@@ -42,9 +44,19 @@ void LedgerWindowHost::showGeneralLedger(const GeneralLedgerRequest &request)
     general.exec();
 }
 
-// The report service is a host's own: without one the request returns at
-// once, as a closed window would.
-
-void LedgerWindowHost::queryReport(const ReportRequest &) {}
+void installReportWindow()
+{
+    ReportFacade::setReportWindow([](const ReportQuery &query) {
+        auto *pub = qobject_cast<GlPublicObject *>(query.zzPub.data());
+        if (!pub)
+            return;
+        auto *window = new ReportWindow(pub->pub(), query);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (query.modal)
+            window->exec();
+        else
+            window->show();
+    });
+}
 
 } // namespace qxmxz

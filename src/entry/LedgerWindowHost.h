@@ -12,7 +12,10 @@ class LedgerWindowHost : public WindowHost {
 public:
     void showDetailLedger(const DetailLedgerRequest &request) override;
     void showGeneralLedger(const GeneralLedgerRequest &request) override;
-    void queryReport(const ReportRequest &request) override;
 };
+
+// Lets the report facade show its queries in its own window, on the
+// general-ledger object it was given; a host that runs widgets installs it.
+void installReportWindow();
 
 } // namespace qxmxz

@@ -26,17 +26,6 @@ struct GeneralLedgerRequest {
     QString styleText;
 };
 
-// The detail ledger handed to the report service instead of the window.
-struct ReportRequest {
-    QString reportId;    // "gl_mxz"
-    QString monthText;   // the filter value "month"
-    QString code;        // the filter value "code"
-    int isInclude = 0;   // the filter value "isinclude"
-    QString accountText; // the account text with every "/" turned into ";"
-    bool isModal = false;
-    QPointer<QObject> business;
-};
-
 // Where the display methods open their windows: the windows of the
 // component register one. Each call returns when the user has closed the
 // window.
@@ -45,7 +34,6 @@ public:
     virtual ~WindowHost() = default;
     virtual void showDetailLedger(const DetailLedgerRequest &request) = 0;
     virtual void showGeneralLedger(const GeneralLedgerRequest &request) = 0;
-    virtual void queryReport(const ReportRequest &request) = 0;
 };
 
 } // namespace qxmxz

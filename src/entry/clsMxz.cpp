@@ -1,5 +1,7 @@
 #include "clsMxz.h"
 
+#include <memory>
+
 #include "LoginContext.h"
 #include "QueryRightCheck.h"
 #include "presentation/LedgerAccess.h"
@@ -7,6 +9,7 @@
 #include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/outside/Login.h"
+#include "platform/outside/OutsideObjects.h"
 #include "presentation/AccountEntryText.h"
 #include "services/AccountingYear.h"
 #include "services/CheckRight.h"
@@ -126,20 +129,35 @@ bool clsMxz::mayShowAccounts(const QStringList &codes)
     return true;
 }
 
+// The report facade is an outside component: it is created by its program
+// identifier and talked to by name only, as any host would.
 bool clsMxz::runReport(const QString &KmStr, int period, bool bIbook)
 {
-    WindowHost *host = LoginContext::windowHost();
-    if (!host)
-        return noWindowHost();
-    ReportRequest request;
-    request.reportId = QStringLiteral("gl_mxz");
-    request.accountText = QString(KmStr).replace(u'/', u';');
-    request.monthText = pub().periodText(period);
-    request.code = CodeOfEntry(request.accountText);
-    request.isInclude = bIbook ? 1 : 0;
-    request.isModal = m_isModal;
-    request.business = m_business;
-    host->queryReport(request);
+    const QString programId = QStringLiteral("GLNewReportFacade.clsNewReport");
+    std::unique_ptr<QObject> facade(createOutsideObject(programId));
+    if (!facade)
+        throw Failure(QStringLiteral("The report facade %1 is not installed").arg(programId));
+    facade->setProperty("Business", QVariant::fromValue<QObject *>(m_business.data()));
+    facade->setProperty("ZzPub", QVariant::fromValue<QObject *>(MyZwPub()));
+    facade->setProperty("Login", QVariant::fromValue<QObject *>(ObjLogin()));
+    QObject *filter = nullptr;
+    QMetaObject::invokeMethod(facade.get(), "InitProject", Q_RETURN_ARG(QObject *, filter),
+                              Q_ARG(QString, QStringLiteral("gl_mxz")));
+    if (!filter)
+        throw Failure(QStringLiteral("The report facade gave no filter for gl_mxz"));
+    const QString accountText = QString(KmStr).replace(u'/', u';');
+    const QString code = accountText.trimmed().section(u' ', 0, 0);
+    QObject *values = filter->property("Filter").value<QObject *>();
+    if (values) {
+        QMetaObject::invokeMethod(values, "SetValue", Q_ARG(QString, QStringLiteral("month")),
+                                  Q_ARG(QVariant, pub().periodText(period)));
+        QMetaObject::invokeMethod(values, "SetValue", Q_ARG(QString, QStringLiteral("code")), Q_ARG(QVariant, code));
+        QMetaObject::invokeMethod(values, "SetValue", Q_ARG(QString, QStringLiteral("isinclude")),
+                                  Q_ARG(QVariant, bIbook ? 1 : 0));
+    }
+    const QString info = filter->property("FilterInfo").toString();
+    QMetaObject::invokeMethod(facade.get(), "QueryReportEx", Q_ARG(QObject *, filter), Q_ARG(int, 0),
+                              Q_ARG(QString, info), Q_ARG(bool, m_isModal));
     return true;
 }
 

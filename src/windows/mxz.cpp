@@ -41,7 +41,7 @@ constexpr int FixedColumns = 4;
 } // namespace
 
 mxz::mxz(GlPublic &pub, const MxzRequest &request, QWidget *parent)
-    : QDialog(parent), m_pub(pub), m_request(request), m_engine(pub), m_rowFilter(pub, m_grid), m_style(request.style)
+    : QDialog(parent), m_pub(pub), m_request(request), m_engine(pub), m_hb(pub), m_rowFilter(pub, m_grid), m_style(request.style)
 {
     m_ready = false;
     setWindowTitle(m_pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")));
@@ -60,6 +60,21 @@ mxz::mxz(GlPublic &pub, const MxzRequest &request, QWidget *parent)
     m_engine.bBeginPeriod = quint8(request.firstPeriod);
     m_engine.bEndPeriod = quint8(request.lastPeriod);
     m_engine.bIncludeUnposted = request.includeUnposted ? 1 : 0;
+
+    // The merge object fills the same grid under the same header, polls
+    // the same stop flag and writes the same hint line as the engine.
+    m_hb.mxForm = this;
+    m_hb.Grd1 = &m_grid;
+    m_hb.mxHeader = &m_header;
+    m_hb.lblSl = &m_quantityLabel;
+    m_hb.lblWb = &m_currencyLabel;
+    m_hb.lblHint = &m_hint;
+    m_hb.cmdStop = &m_stop;
+    m_hb.iStart = quint8(request.firstPeriod);
+    m_hb.iEnd = quint8(request.lastPeriod);
+    m_hb.sCallState = m_pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.query"));
+    m_hb.setInclude(request.includeUnposted);
+    m_hb.setHbType(request.merging);
 
     for (const QString &entry : request.accountEntries)
         cboKm->addItem(entry);
@@ -90,6 +105,11 @@ void mxz::buildControls()
     for (const BookStyle s : {BookStyle::Je, BookStyle::Sl, BookStyle::Wb, BookStyle::SlWb})
         cbostyle->addItem(m_pub.bookStyleDisplayName(BookStyles::index(s)), BookStyles::index(s));
     cbostyle->setCurrentIndex(BookStyles::index(m_style));
+    cboHb = new QComboBox(this);
+    cboHb->setObjectName(QStringLiteral("cboHb"));
+    for (const clsMxzHb::mxzHbType type : {clsMxzHb::enuNotHb, clsMxzHb::enuCodeDigest, clsMxzHb::enuKmCode})
+        cboHb->addItem(m_pub.text(QStringLiteral("QXMXZ.window.merge%1").arg(int(type))), int(type));
+    cboHb->setCurrentIndex(cboHb->findData(int(m_request.merging)));
     chkUnit = new QCheckBox(m_pub.text(QStringLiteral("QXMXZ.window.unit")), this);
     lblSl = new QLabel(this);
     lblWb = new QLabel(this);
@@ -110,6 +130,8 @@ void mxz::buildControls()
     top->addWidget(lblSl);
     top->addWidget(lblWb);
     top->addWidget(chkUnit);
+    top->addWidget(new QLabel(m_pub.text(QStringLiteral("QXMXZ.window.merge")), this));
+    top->addWidget(cboHb);
     top->addWidget(new QLabel(m_pub.text(QStringLiteral("QXMXZ.window.style")), this));
     top->addWidget(cbostyle);
     auto *bottom = new QHBoxLayout;
@@ -134,6 +156,13 @@ void mxz::buildControls()
             return;
         }
         selectStyle(BookStyle(cbostyle->itemData(index).toInt()));
+    });
+    connect(cboHb, &QComboBox::activated, this, [this](int index) {
+        if (!m_ready) {
+            cboHb->setCurrentIndex(cboHb->findData(int(m_request.merging)));
+            return;
+        }
+        selectMerging(clsMxzHb::mxzHbType(cboHb->itemData(index).toInt()));
     });
     connect(cmdStop, &QPushButton::clicked, this, &mxz::pressStop);
     connect(&m_stop, &StopButtonState::pressed, this, [this] { m_stopRequested = true; });
@@ -162,13 +191,18 @@ bool mxz::bUserStop()
 {
     // The engine asks at every line: the window paints, scrolls and takes the
     // stop button here, while every other command waits for the ready flag.
-    // Events are let through every 30 ms, not at every line, so that a long
-    // ledger spends its time on its rows.
+    letEventsThrough();
+    return m_stopRequested;
+}
+
+// Events are let through every 30 ms, not at every call, so that a long
+// ledger spends its time on its rows.
+void mxz::letEventsThrough()
+{
     if (!m_eventClock.isValid() || m_eventClock.hasExpired(30)) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         m_eventClock.start();
     }
-    return m_stopRequested;
 }
 
 void mxz::enableWindow()
@@ -184,6 +218,9 @@ void mxz::fitColumns()
     for (int column = 0; column < m_header.columnCount() && column < m_grid.Cols(); ++column) {
         if (m_header.isHidden(column))
             continue;
+        // Measuring a column reads many rows: a run's last fit still answers events.
+        if (!m_ready)
+            letEventsThrough();
         const int needed = m_view->contentWidth(column);
         if (needed > m_header.width(column))
             m_header.setWidth(column, needed);
@@ -222,6 +259,7 @@ void mxz::cbokm_Click()
         return;
     }
     m_engine.sKmCode = code;
+    m_hb.setKmCode(code);
     if (m_request.monthByMonth) {
         m_engine.sBeginCode = code;
         m_engine.sEndCode = code;
@@ -251,6 +289,10 @@ void mxz::applyConditions(const MxzConditions &conditions)
     m_engine.iEqualWithName = m_flags.counterpartShown && !conditions.bFirst ? 1 : 0;
     m_engine.sBeginCode.clear();
     m_engine.sEndCode.clear();
+    m_hb.iStart = conditions.m1;
+    m_hb.iEnd = conditions.m2;
+    m_hb.setInclude(conditions.Include);
+    m_hb.setIsOrder(conditions.bKmOrder);
 
     m_fillingAccounts = true;
     cboKm->clear();
@@ -341,12 +383,16 @@ void mxz::runLedger()
     m_grid.setRows(0);
     try {
         const int styleIndex = BookStyles::index(m_style);
-        if (m_request.monthByMonth)
+        if (m_request.monthByMonth) {
             m_engine.mxAllMonth();
-        else if (m_request.byPeriod)
+        } else if (m_request.merging != clsMxzHb::enuNotHb) {
+            m_hb.ClsGridRows();
+            m_hb.mxzCodeHbQuery(qint16(styleIndex));
+        } else if (m_request.byPeriod) {
             m_engine.mxbyPeriod(std::nullopt, styleIndex);
-        else
+        } else {
             m_engine.mxbyCode(styleIndex);
+        }
         showHint(m_stopRequested ? QString() : m_pub.text(QStringLiteral("QXMXZ.window.rows"), {QString::number(m_grid.Rows())}));
     } catch (const Failure &failure) {
         showHint(failure.key().isEmpty() ? failure.describe() : m_pub.text(failure.key(), failure.arguments()));
@@ -367,6 +413,16 @@ void mxz::selectStyle(BookStyle style)
     cbostyle->setCurrentIndex(BookStyles::index(style));
     cbokm_Click();
     m_view->setLocked(locked, LockedColumns);
+}
+
+void mxz::selectMerging(clsMxzHb::mxzHbType merging)
+{
+    if (!m_ready)
+        return;
+    m_request.merging = merging;
+    m_hb.setHbType(merging);
+    cboHb->setCurrentIndex(cboHb->findData(int(merging)));
+    cbokm_Click();
 }
 
 void mxz::saveWidths()

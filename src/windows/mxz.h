@@ -7,6 +7,7 @@
 
 #include "engine/LedgerHost.h"
 #include "engine/kmmx.h"
+#include "merge/clsMxzHb.h"
 #include "platform/print/LedgerSheet.h"
 #include "platform/ui/GridModel.h"
 #include "platform/ui/HeaderModel.h"
@@ -37,6 +38,8 @@ struct MxzRequest {
     bool monthByMonth = false;
     bool voucherCommandEnabled = true;
     BookStyle style = BookStyle::Je;
+    // Merged vouchers instead of voucher lines (by summary or by account).
+    clsMxzHb::mxzHbType merging = clsMxzHb::enuNotHb;
 };
 
 // What the condition dialog hands the window once every check has passed.
@@ -62,6 +65,9 @@ struct MxzConditions {
 // a close wait for the ready flag.
 class mxz : public QDialog, public LedgerHost {
     Q_OBJECT
+    // What the merge object reads from its host window by name.
+    Q_PROPERTY(bool bUserStop READ bUserStop)
+    Q_PROPERTY(QObject *MxzGrid2 READ gridObject)
 public:
     mxz(GlPublic &pub, const MxzRequest &request, QWidget *parent = nullptr);
     ~mxz() override;
@@ -73,11 +79,17 @@ public:
     void cbokm_Click();
     void selectAccount(int index);
     void selectStyle(BookStyle style);
+    // Shows the account's ledger merged that way from now on (enuNotHb: one
+    // row per voucher line again).
+    void selectMerging(clsMxzHb::mxzHbType merging);
+    clsMxzHb::mxzHbType merging() const { return m_request.merging; }
 
     BookStyle style() const { return m_style; }
     GridModel &grid() { return m_grid; }
     HeaderModel &header() { return m_header; }
     kmmx &engine() { return m_engine; }
+    clsMxzHb &mergeObject() { return m_hb; }
+    QObject *gridObject() { return &m_grid; }
     LedgerGridView *gridView() const { return m_view; }
     LedgerToolbar *toolbar() const { return m_toolbar; }
     QString hintText() const;
@@ -131,6 +143,7 @@ private:
     LedgerSheet printedSheet() const;
     QString printName() const;
     void fitColumns();
+    void letEventsThrough();
     void showHint(const QString &text);
     void help();
     void openVoucher();
@@ -144,6 +157,7 @@ private:
     HintState m_hint, m_quantityLabel, m_currencyLabel;
     StopButtonState m_stop;
     kmmx m_engine;
+    clsMxzHb m_hb;
     LedgerRowFilter m_rowFilter;
     LedgerLayoutFlags m_flags;
     BookStyle m_style;
@@ -164,6 +178,7 @@ private:
     QLabel *lblHint = nullptr;
     QComboBox *cboKm = nullptr;
     QComboBox *cbostyle = nullptr;
+    QComboBox *cboHb = nullptr;
     QCheckBox *chkUnit = nullptr;
     QPushButton *cmdStop = nullptr;
     LedgerToolbar *m_toolbar = nullptr;

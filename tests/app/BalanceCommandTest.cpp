@@ -149,7 +149,7 @@ TEST_P(BalanceCommand, TheTableAndTheCsvShowTheSameFiguresOnEveryBackend)
     ASSERT_EQ(csv.code, 0);
     EXPECT_TRUE(csv.out.section(u'\n', 0, 0).endsWith(QStringLiteral("code,name,grade,openingDirection,opening,debit,credit,closingDirection,closing,kind\r")))
         << csv.out.left(120).toStdString();
-    EXPECT_TRUE(csv.out.contains(QStringLiteral(",balanced,0,28099420.35,28099420.35,balanced,0,total\r\n"))) << csv.out.right(200).toStdString();
+    EXPECT_TRUE(csv.out.contains(QStringLiteral(",balanced,0.00,28099420.35,28099420.35,balanced,0.00,total\r\n"))) << csv.out.right(200).toStdString();
 }
 
 TEST_P(BalanceCommand, AUserSeesOnlyTheAccountsTheDataRightsLetThemRead)

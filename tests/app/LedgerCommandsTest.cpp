@@ -20,10 +20,10 @@ protected:
 
 } // namespace
 
-TEST_P(LedgerCommands, TheDetailLedgerAsJsonCarriesTheWorkingTableColumns)
+TEST_P(LedgerCommands, TheRawDetailLedgerAsJsonCarriesTheWorkingTableColumns)
 {
     const CommandRun r = run({QStringLiteral("detail"), QStringLiteral("1001"), QStringLiteral("--format"), QStringLiteral("json"),
-                       QStringLiteral("--to"), QStringLiteral("3")});
+                       QStringLiteral("--to"), QStringLiteral("3"), QStringLiteral("--raw")});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     const QJsonArray rows = QJsonDocument::fromJson(r.out.toUtf8()).array();
     ASSERT_GT(rows.size(), 5);

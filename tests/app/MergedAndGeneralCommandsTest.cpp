@@ -34,7 +34,7 @@ protected:
 
 TEST_P(MergedAndGeneralCommands, MergedWritesTheLedgerWithItsPeriodRows)
 {
-    const test::CommandRun r = run(QStringLiteral("merged 1002 --by code --from 6 --to 6 --format json"));
+    const test::CommandRun r = run(QStringLiteral("merged 1002 --by code --from 6 --to 6 --format json --raw"));
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     const QJsonArray rows = rowsOf(r);
     ASSERT_GT(rows.size(), 3);

@@ -18,7 +18,7 @@ class MixedMeasures : public test::BackendTest {
 protected:
     QJsonArray rowsOf(QStringList arguments)
     {
-        arguments << QStringLiteral("--format") << QStringLiteral("json");
+        arguments << QStringLiteral("--format") << QStringLiteral("json") << QStringLiteral("--raw");
         const CommandRun r = test::runOnDemo(GetParam(), arguments);
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
         return QJsonDocument::fromJson(r.out.toUtf8()).array();

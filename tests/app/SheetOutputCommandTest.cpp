@@ -47,7 +47,8 @@ TEST_P(SheetOutputCommand, ExportNeedsTheExportRightEvenWhenPrintingIsAllowed)
     const QList<Case> cases{{QStringLiteral("detail 1002"), "明细账输出"},
                             {QStringLiteral("monthly 1002"), "GL03050105"},
                             {QStringLiteral("general 1002"), "总账输出"},
-                            {QStringLiteral("merged 1002 --by code"), "明细账输出"}};
+                            {QStringLiteral("merged 1002 --by code"), "明细账输出"},
+                            {QStringLiteral("balance --grade 2"), "总账输出"}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.command.toStdString());
         const QString xlsx = dir.filePath(QStringLiteral("refused.xlsx"));
@@ -67,6 +68,26 @@ TEST_P(SheetOutputCommand, ExportNeedsTheExportRightEvenWhenPrintingIsAllowed)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
+TEST_P(SheetOutputCommand, TheTrialBalanceIsASpreadsheetOfNumbersAndPagesThatBalance)
+{
+    const QString xlsx = dir.filePath(QStringLiteral("balance.xlsx"));
+    const test::CommandRun exported = run("demo", QStringLiteral("balance --grade 2"), QStringLiteral("xlsx"), xlsx);
+    ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
+    const QString sheet = QString::fromUtf8(unzipped(xlsx, QStringLiteral("xl/worksheets/sheet1.xml")));
+    // The grand total's debits and credits, as numbers, in the last row.
+    EXPECT_EQ(sheet.count(QStringLiteral("<v>28099420.35</v>")), 2) << sheet.right(1500).toStdString();
+    EXPECT_TRUE(sheet.contains(QStringLiteral("库存现金")));
+
+    const QString pdf = dir.filePath(QStringLiteral("balance.pdf"));
+    ASSERT_EQ(run("demo", QStringLiteral("balance --grade 2"), QStringLiteral("pdf"), pdf).code, 0);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.waitForFinished(60000);
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_EQ(pages.count(QStringLiteral("28,099,420.35")), 2);
+    EXPECT_TRUE(pages.contains(QStringLiteral("157,727.28"))) << "the cash account's closing balance";
+}
+
 TEST_P(SheetOutputCommand, WritesTheLedgerItShowsAsSpreadsheetAndPages)
 {
     const QString xlsx = dir.filePath(QStringLiteral("detail.xlsx"));
@@ -81,7 +102,7 @@ TEST_P(SheetOutputCommand, WritesTheLedgerItShowsAsSpreadsheetAndPages)
     const test::CommandRun csv = test::runOnDemo(GetParam(), {QStringLiteral("--user"), QStringLiteral("demo"), QStringLiteral("detail"),
                                                              QStringLiteral("1002"), QStringLiteral("--from"), QStringLiteral("1"),
                                                              QStringLiteral("--to"), QStringLiteral("1"), QStringLiteral("--format"),
-                                                             QStringLiteral("csv")});
+                                                             QStringLiteral("csv"), QStringLiteral("--raw")});
     ASSERT_EQ(csv.code, 0);
     const int ledgerLines = int(csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size()) - 1;
     int rows = 0;
@@ -100,7 +121,8 @@ TEST_P(SheetOutputCommand, WritesTheLedgerItShowsAsSpreadsheetAndPages)
     EXPECT_TRUE(pages.contains(QStringLiteral("1002")));
     // Every amount of the general ledger's CSV is printed on the pages as shown.
     const test::CommandRun table = test::runOnDemo(GetParam(), {QStringLiteral("--user"), QStringLiteral("demo"), QStringLiteral("general"),
-                                                               QStringLiteral("1002"), QStringLiteral("--format"), QStringLiteral("csv")});
+                                                               QStringLiteral("1002"), QStringLiteral("--format"), QStringLiteral("csv"),
+                                                               QStringLiteral("--raw")});
     ASSERT_EQ(table.code, 0);
     int amounts = 0;
     for (const QString &line : table.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1))

@@ -1,5 +1,5 @@
 // The display methods of clsMxz: rights first, then the request handed to
-// the window host (or to the report service), and a refusal with the
+// the window host (or, by name, to the report facade), and a refusal with the
 // component's message otherwise.
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include "entry/clsMxz.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/outside/Login.h"
+#include "platform/outside/ReportFacade.h"
 #include "platform/sql/Connection.h"
 #include "support/Printers.h"
 #include "support/TestDatabases.h"
@@ -96,7 +97,7 @@ TEST_P(DisplayRequests, WhatTheUserMayNotSeeIsRefusedWithOneMessage)
         EXPECT_EQ(messages[0].title, text(c.titleKey ? c.titleKey : "R7.GL.QXMXZ.clsmxz.noteinfo"));
         EXPECT_EQ(login ? login->login()->errorNumber() : 0, 0) << "the login's error is cleared";
     }
-    EXPECT_TRUE(host.detail.isEmpty() && host.general.isEmpty() && host.reports.isEmpty());
+    EXPECT_TRUE(host.detail.isEmpty() && host.general.isEmpty() && ReportFacade::received().isEmpty());
 }
 
 TEST_P(DisplayRequests, AnAccountTheUserMayNotReadNeverReachesTheWindowHost)
@@ -182,29 +183,47 @@ TEST_P(DisplayRequests, TheWindowHostReceivesWhatTheUserMaySee)
     EXPECT_TRUE(pub().recordedMessages().isEmpty());
 }
 
-TEST_P(DisplayRequests, UnderTheNewReportTheRequestGoesToTheReportService)
+TEST_P(DisplayRequests, UnderTheNewReportTheFacadeGetsTheRequestByName)
 {
     auto login = test::scratchLoginObject(GetParam(), QStringLiteral("li"));
-    login->login()->connection().execute(QStringLiteral("update gl_options set cvalue = N'1' where cname = N'NewReport'"));
     clsMxz mxz;
     mxz.setObjLogin(login.get());
     LoginContext::setWindowHost(&host);
     QObject business;
     mxz.setBusiness(&business);
 
+    // Without the new report the window is asked, the facade never.
+    EXPECT_TRUE(display(mxz, Method::Detail, "1002"));
+    EXPECT_EQ(host.detail.size(), 1);
+    EXPECT_TRUE(ReportFacade::received().isEmpty());
+
+    login->login()->connection().execute(QStringLiteral("update gl_options set cvalue = N'1' where cname = N'NewReport'"));
+    mxz.setObjLogin(login.get()); // the options are read again with the login
     EXPECT_TRUE(display(mxz, Method::Detail, "1002 x", QStringLiteral("6")));
     EXPECT_FALSE(display(mxz, Method::Detail, "1122")) << "the query right still holds";
-    EXPECT_TRUE(display(mxz, Method::List, "1001|库存现金/1002|银行存款"));
-    EXPECT_TRUE(host.detail.isEmpty());
-    ASSERT_EQ(host.reports.size(), 2);
-    const ReportRequest &r = host.reports[0];
-    EXPECT_EQ(r.code, QStringLiteral("1002"));
-    EXPECT_EQ(r.monthText, pub().periodText(6));
-    EXPECT_EQ(r.isInclude, 1);
-    EXPECT_FALSE(r.isModal);
-    EXPECT_EQ(r.business, &business);
-    EXPECT_EQ(host.reports[1].accountText, QStringLiteral("1001;1002"));
-    EXPECT_TRUE(host.reports[1].isModal) << "a list is shown modally";
+    EXPECT_TRUE(display(mxz, Method::List, "1001|库存现金/1002|银行存款", QStringLiteral("2")));
+    EXPECT_EQ(host.detail.size(), 1);
+    const QList<ReportQuery> &queries = ReportFacade::received();
+    ASSERT_EQ(queries.size(), 2);
+    const ReportQuery &single = queries[0];
+    EXPECT_EQ(single.business, &business);
+    EXPECT_EQ(single.zzPub, mxz.MyZwPub());
+    EXPECT_EQ(single.login, mxz.ObjLogin());
+    EXPECT_EQ(single.reportId, QStringLiteral("gl_mxz"));
+    EXPECT_TRUE(single.filterFromProject);
+    const QList<QPair<QString, QVariant>> expected = {
+        {QStringLiteral("month"), pub().periodText(6)}, {QStringLiteral("code"), QStringLiteral("1002")},
+        {QStringLiteral("isinclude"), 1}};
+    EXPECT_EQ(single.values, expected);
+    EXPECT_EQ(single.reportKind, 0);
+    EXPECT_EQ(single.filterInfo, QStringLiteral("month=%1;code=1002;isinclude=1").arg(pub().periodText(6)));
+    EXPECT_FALSE(single.modal);
+
+    const ReportQuery &list = queries[1];
+    EXPECT_EQ(list.value(QStringLiteral("code")).toString(), QStringLiteral("1001;1002"));
+    EXPECT_EQ(list.value(QStringLiteral("month")).toString(), pub().periodText(2));
+    EXPECT_TRUE(list.modal) << "a list is shown modally";
+    EXPECT_TRUE(mxz.isModal());
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, DisplayRequests, test::allBackends(), test::backendTestName);

@@ -1,5 +1,7 @@
 #include "EntryRig.h"
 
+#include "platform/outside/ReportFacade.h"
+
 #include "entry/LoginContext.h"
 #include "install/AccountingDatabase.h"
 #include "platform/outside/Login.h"
@@ -39,6 +41,7 @@ void resetComponent()
     LoginContext::setWindowHost(nullptr);
     LoginContext::setVoucherDrillDown(false);
     setAccountingYear(0);
+    ReportFacade::forgetReceived();
 }
 
 } // namespace qxmxz::test

@@ -14,11 +14,9 @@ class RecordingWindowHost : public WindowHost {
 public:
     void showDetailLedger(const DetailLedgerRequest &request) override { detail.append(request); }
     void showGeneralLedger(const GeneralLedgerRequest &request) override { general.append(request); }
-    void queryReport(const ReportRequest &request) override { reports.append(request); }
 
     QList<DetailLedgerRequest> detail;
     QList<GeneralLedgerRequest> general;
-    QList<ReportRequest> reports;
 };
 
 // A login object of a demo user, as a host makes one.

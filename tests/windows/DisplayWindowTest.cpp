@@ -6,7 +6,12 @@
 #include <QTimer>
 
 #include "../entry/EntryRig.h"
+#include "entry/LedgerWindowHost.h"
 #include "entry/clsMxz.h"
+#include "platform/outside/Login.h"
+#include "platform/outside/ReportFacade.h"
+#include "platform/sql/Connection.h"
+#include "windows/ReportWindow.h"
 #include "support/ScratchSettings.h"
 #include "support/TestDatabases.h"
 #include "windows/mxz.h"
@@ -44,5 +49,42 @@ TEST(DisplayWindow, mxzDisplayOpensTheDetailLedgerWindowOnTheAccountAndReturnsWh
     EXPECT_TRUE(shownAccount.startsWith(QStringLiteral("100201 ")));
     EXPECT_GT(shownRows, 3);
     EXPECT_EQ(component.ObjLogin(), nullptr) << "a closed window lets the login go";
+    resetComponent();
+}
+
+TEST(DisplayWindow, UnderTheNewReportTheFacadeShowsTheSameLedgerInItsOwnWindow)
+{
+    ScratchSettings settings;
+    resetComponent();
+    installReportWindow();
+    auto login = scratchLoginObject(Backend::Sqlite, QStringLiteral("demo"));
+    login->login()->connection().execute(QStringLiteral("update gl_options set cvalue = N'1' where cname = N'NewReport'"));
+    clsMxz component;
+    component.setObjLogin(login.get());
+
+    QString account = QStringLiteral("100201");
+    quint8 period = 3;
+    bool include = false;
+    EXPECT_TRUE(component.mxzDisplay(account, period, include));
+    ReportWindow *report = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *shown = qobject_cast<ReportWindow *>(widget); shown && shown->isVisible())
+            report = shown;
+    ASSERT_NE(report, nullptr) << "the facade shows its window";
+    EXPECT_EQ(report->account(), QStringLiteral("100201"));
+
+    MxzRequest request;
+    request.accountEntries << QStringLiteral("100201");
+    request.firstPeriod = request.lastPeriod = 3;
+    mxz ledger(component.MyZwPub()->pub(), request);
+    ledger.selectAccount(0);
+    ASSERT_GT(ledger.grid().Rows(), 3);
+    ASSERT_EQ(report->grid().Rows(), ledger.grid().Rows());
+    ASSERT_EQ(report->grid().Cols(), ledger.grid().Cols());
+    for (int row = 0; row < ledger.grid().Rows(); ++row)
+        for (int column = 0; column < ledger.grid().Cols(); ++column)
+            EXPECT_EQ(report->grid().TextMatrix(row, column), ledger.grid().TextMatrix(row, column)) << row << "," << column;
+    report->close();
+    ReportFacade::setReportWindow({});
     resetComponent();
 }

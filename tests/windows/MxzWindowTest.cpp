@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QSignalSpy>
 #include <QFileInfo>
 #include <QTableWidget>
@@ -13,6 +14,9 @@
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/ui/GridAlignment.h"
+#include "platform/ui/HintState.h"
+#include "platform/ui/StopButtonState.h"
+#include "presentation/LedgerGridLayout.h"
 #include "support/LedgerCells.h"
 #include "support/ScratchSettings.h"
 #include "support/TestDatabases.h"
@@ -87,6 +91,85 @@ TEST_F(MxzWindow, ShowsTheLedgerUnderBandsWithAmountsRightAligned)
             EXPECT_GE(header->sectionSize(column), window->gridView()->contentWidth(column)) << column;
         }
     }
+}
+
+// Every cell of the grid, row by row.
+QList<QStringList> cellsOf(const GridModel &grid)
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < grid.Rows(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid.Cols(); ++column)
+            cells << grid.TextMatrix(row, column);
+        rows << cells;
+    }
+    return rows;
+}
+
+// The merged ledger as a host without a window has it filled: its own grid
+// under the window's layout.
+QList<QStringList> headlessMerged(GlPublic &pub, const QString &code, clsMxzHb::mxzHbType type, int first, int last)
+{
+    GridModel grid;
+    HeaderModel header;
+    HintState hint, quantity, currency;
+    StopButtonState stop;
+    qint16 columnOption = 1; // by code: the account columns show
+    LayOutLedgerGrid(pub, grid, header, BookStyles::text(BookStyle::Je), columnOption, 4, LedgerLayoutFlags{});
+    clsMxzHb hb(pub);
+    hb.Grd1 = &grid;
+    hb.mxHeader = &header;
+    hb.lblHint = &hint;
+    hb.lblSl = &quantity;
+    hb.lblWb = &currency;
+    hb.cmdStop = &stop;
+    hb.iStart = quint8(first);
+    hb.iEnd = quint8(last);
+    hb.setHbType(type);
+    hb.setKmCode(code);
+    hb.mxzCodeHbQuery(0);
+    return cellsOf(grid);
+}
+
+TEST_F(MxzWindow, TheMergeChosenInTheWindowShowsTheMergeObjectsLedger)
+{
+    const QString code = QStringLiteral("1122");
+    auto window = open(code);
+    window->selectAccount(0);
+    const QList<QStringList> lines = cellsOf(window->grid());
+    ASSERT_GT(lines.size(), 10);
+
+    auto *merge = window->findChild<QComboBox *>(QStringLiteral("cboHb"));
+    ASSERT_NE(merge, nullptr);
+    for (const clsMxzHb::mxzHbType type : {clsMxzHb::enuCodeDigest, clsMxzHb::enuKmCode}) {
+        const int index = merge->findData(int(type));
+        ASSERT_GE(index, 0) << type;
+        merge->setCurrentIndex(index);
+        emit merge->activated(index);
+        EXPECT_EQ(window->mergeObject().HbType(), type);
+        EXPECT_EQ(window->mergeObject().KmCode(), code);
+        const QList<QStringList> merged = cellsOf(window->grid());
+        const QList<QStringList> expected = headlessMerged(session->pub, code, type, 1, 12);
+        ASSERT_GT(expected.size(), 3) << type;
+        EXPECT_EQ(merged, expected) << type;
+        EXPECT_NE(merged, lines) << type;
+    }
+
+    // The conditions of the dialog reach the merge object as well.
+    MxzConditions conditions;
+    conditions.m1 = conditions.m2 = 3;
+    conditions.accountEntries = window->accountEntries();
+    window->applyConditions(conditions);
+    EXPECT_EQ(window->mergeObject().iStart, 3);
+    EXPECT_EQ(window->mergeObject().iEnd, 3);
+    EXPECT_EQ(cellsOf(window->grid()), headlessMerged(session->pub, code, clsMxzHb::enuKmCode, 3, 3));
+
+    // Not merged again: one row per voucher line, as before.
+    window->selectMerging(clsMxzHb::enuNotHb);
+    conditions.m1 = 1;
+    conditions.m2 = 12;
+    window->applyConditions(conditions);
+    EXPECT_EQ(cellsOf(window->grid()), lines);
 }
 
 TEST_F(MxzWindow, CommandsAndCloseDuringARunAreRefused)
