@@ -23,7 +23,7 @@ const QSet<QString> &flags()
 {
     static const QSet<QString> names{
         QStringLiteral("unposted"), QStringLiteral("timings"), QStringLiteral("each-end"), QStringLiteral("raw"),
-        QStringLiteral("counterpart"), QStringLiteral("help"), QStringLiteral("by-period"),
+        QStringLiteral("one-account"), QStringLiteral("counterpart"), QStringLiteral("help"), QStringLiteral("by-period"),
         QStringLiteral("version"),
     };
     return names;

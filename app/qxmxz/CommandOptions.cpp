@@ -37,7 +37,7 @@ const std::vector<CommandOptions> &table()
         {QStringLiteral("calendar"), 0, 0, {}, {QStringLiteral("format"), QStringLiteral("out")}},
         {QStringLiteral("accounts"), 0, 0, {}, {QStringLiteral("format"), QStringLiteral("out")}},
         {QStringLiteral("make-demo"), 1, 1, QStringLiteral("QXMXZ.cli.arg.database"),
-         {QStringLiteral("lines"), QStringLiteral("seed")}},
+         {QStringLiteral("lines"), QStringLiteral("seed"), QStringLiteral("one-account")}},
         {QStringLiteral("help"), 0, 1, QStringLiteral("QXMXZ.cli.arg.command"), {}},
     };
     return commands;

@@ -9,6 +9,8 @@ int runMakeDemoCommand(const CliArguments &args, QTextStream &out, QTextStream &
     for (const char *name : {"lines", "seed"})
         if (args.has(QString::fromLatin1(name)))
             arguments << QStringLiteral("--") + QString::fromLatin1(name) << args.value(QString::fromLatin1(name));
+    if (args.has(QStringLiteral("one-account")))
+        arguments << QStringLiteral("--one-account");
     return runMakeDemo(arguments, out, err, args.language());
 }
 

@@ -31,6 +31,7 @@ MakeDemoRequest parse(const QStringList &arguments)
 {
     MakeDemoRequest request;
     bool seedGiven = false;
+    bool oneAccount = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
         if (argument == u"--lines" || argument == u"--seed") {
@@ -49,6 +50,9 @@ MakeDemoRequest parse(const QStringList &arguments)
                     throw Failure(QStringLiteral("--seed takes a whole number, not %1").arg(value));
                 seedGiven = true;
             }
+        } else if (argument == u"--one-account") {
+            request.options.oneBusyAccount = true;
+            oneAccount = true;
         } else if (argument.startsWith(QLatin1String("--"))) {
             throw Failure(QStringLiteral("Unknown option %1").arg(argument));
         } else if (request.url.isEmpty()) {
@@ -61,6 +65,8 @@ MakeDemoRequest parse(const QStringList &arguments)
         throw Failure(QStringLiteral("make-demo needs the file or URL of the new database"));
     if (seedGiven && !request.generated)
         throw Failure(QStringLiteral("--seed goes with --lines"));
+    if (oneAccount && !request.generated)
+        throw Failure(QStringLiteral("--one-account goes with --lines"));
     return request;
 }
 

@@ -88,8 +88,7 @@ public:
         qint64 written = 0;
         while (written < total) {
             const qint64 remaining = total - written;
-            const KindInfo &kind = choose(remaining);
-            Voucher v = make(kind.kind);
+            Voucher v = m_options.oneBusyAccount ? makeBusy(remaining) : make(choose(remaining).kind);
             // Now and then a pair of lines struck out inside a valid voucher,
             // where that leaves no single line over.
             const qint64 after = remaining - v.lines.size() - 2;
@@ -207,6 +206,42 @@ private:
         VoucherLine line = credit(code, value);
         line.creditQuantity = quantity;
         return line;
+    }
+
+    // A voucher of up to ten lines, all but one on 100201: the collections
+    // of one customer or the payments of one supplier, several a voucher.
+    Voucher makeBusy(qint64 remaining)
+    {
+        int lines = int(std::min<qint64>(10, remaining));
+        if (remaining - lines == 1)
+            --lines;
+        Voucher v;
+        const bool receipt = m_random.percent(50);
+        Currency sum;
+        for (int i = 1; i < lines; ++i) {
+            const Currency a = amount(100, 20000);
+            VoucherLine bank = receipt ? debit(QStringLiteral("100201"), a) : credit(QStringLiteral("100201"), a);
+            bank.settlement = m_random.percent(50) ? QStringLiteral("2") : QStringLiteral("3");
+            bank.settlementNumber = QStringLiteral("N%1").arg(m_random.between(100000, 999999));
+            v.lines << bank;
+            sum += a;
+        }
+        if (receipt) {
+            const int c = customerIndex();
+            VoucherLine receivable = credit(m_chart.customers[c], sum);
+            receivable.customer = m_chart.customerCodes[c];
+            v.lines << receivable;
+            v.sign = QStringLiteral("收");
+            v.digest = QStringLiteral("收到货款");
+        } else {
+            const int s = supplierIndex();
+            VoucherLine payable = debit(m_chart.suppliers[s], sum);
+            payable.supplier = m_chart.supplierCodes[s];
+            v.lines.prepend(payable);
+            v.sign = QStringLiteral("付");
+            v.digest = QStringLiteral("支付货款");
+        }
+        return v;
     }
 
     Voucher make(Kind kind)

@@ -33,6 +33,10 @@ struct CompanyOptions {
     qint64 voucherLines = 10000;
     quint64 seed = 1;
     int year = 2026;
+    // Nine lines in ten on the busy bank account 100201: vouchers of several
+    // receipts or payments of customers and suppliers through it, for
+    // measuring a ledger of one very large account.
+    bool oneBusyAccount = false;
 };
 
 // A large company generated from the seed: the same seed gives the same

@@ -44,6 +44,24 @@ TEST(MakeDemo, makesTheDemoCompanyOrAGeneratedOneInANewSqliteFile)
     EXPECT_EQ(voucherLines(QStringLiteral("sqlite:") + big), 1234);
 }
 
+TEST(MakeDemo, concentratesTheLinesOnTheBusyAccountAndStillBalances)
+{
+    QTemporaryDir folder;
+    const QString url = QStringLiteral("sqlite:") + folder.filePath(QStringLiteral("one.db"));
+    const CommandRun made = makeDemo({url, QStringLiteral("--lines"), QStringLiteral("5003"), QStringLiteral("--one-account")});
+    ASSERT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_EQ(voucherLines(url), 5003);
+    const int busy = Connection::open(url)
+                         ->query(QStringLiteral("select count(*) from GL_accvouch where iyear = 2026 and ccode = '100201'"))
+                         .field(0)
+                         .toInt();
+    EXPECT_GT(busy, 5003 * 85 / 100);
+    // Every voucher balances, so the trial balance does (exit 1 and a message otherwise).
+    const CommandRun balance = test::runOnDemo(Backend::Sqlite, {QStringLiteral("--db"), url, QStringLiteral("balance")});
+    EXPECT_EQ(balance.code, 0) << balance.err.toStdString();
+    EXPECT_EQ(makeDemo({folder.filePath(QStringLiteral("x.db")), QStringLiteral("--one-account")}).code, 2);
+}
+
 TEST(MakeDemo, makesACompanyOnPostgres)
 {
     const QString url = test::unusedDatabaseUrl(Backend::Postgres);
