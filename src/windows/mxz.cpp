@@ -115,6 +115,12 @@ void mxz::buildControls()
     lblWb = new QLabel(this);
     lblHint = new QLabel(this);
     cmdStop = new QPushButton(m_pub.text(QStringLiteral("QXMXZ.window.stop")), this);
+    // The controls answer to their names, as a host or a test finds them.
+    const std::pair<QWidget *, const char *> names[] = {
+        {lblHeader2, "lblHeader2"}, {lblKm, "lblKm"}, {cboKm, "cboKm"}, {lblmonth2, "lblmonth2"}, {cbostyle, "cbostyle"},
+        {chkUnit, "chkUnit"},       {lblSl, "lblSl"}, {lblWb, "lblWb"}, {lblHint, "lblHint"},     {cmdStop, "cmdStop"}};
+    for (const auto &[control, name] : names)
+        control->setObjectName(QString::fromLatin1(name));
     cmdStop->setVisible(false);
 
     m_toolbar = new LedgerToolbar(m_pub, toolbarStyleFlag(ReadToolbarStyle(QString())) == 0, this);

@@ -117,6 +117,8 @@ public:
     // Preview (0), print (1) or export (2) of what the grid shows, under the
     // right of the mode; export asks for a file.
     void PrintThisPage(quint8 mode);
+    // The page-header tables of the last print, preview or export, in the local working database.
+    QStringList printTables() const { return m_printTables; }
     // Export to a file whose extension names the format (xlsx, csv, pdf);
     // answers the print control's result code.
     int exportTo(const QString &path);
@@ -140,7 +142,7 @@ private:
     void runLedger();
     void saveWidths();
     bool mayPrint(quint8 mode);
-    LedgerSheet printedSheet() const;
+    LedgerSheet printedSheet();
     QString printName() const;
     void fitColumns();
     void letEventsThrough();
@@ -183,6 +185,7 @@ private:
     QPushButton *cmdStop = nullptr;
     LedgerToolbar *m_toolbar = nullptr;
     LedgerGridView *m_view = nullptr;
+    QStringList m_printTables;
 };
 
 } // namespace qxmxz

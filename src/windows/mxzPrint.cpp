@@ -8,7 +8,9 @@
 #include "platform/outside/GlPublic.h"
 #include "platform/print/LedgerExportClasses.h"
 #include "platform/print/LedgerPageHeadings.h"
+#include "platform/print/PageHeadingTables.h"
 #include "platform/print/PrintResultCodes.h"
+#include "platform/sql/LocalDatabase.h"
 #include "SheetPrinting.h"
 #include "services/CheckRight.h"
 
@@ -29,10 +31,16 @@ bool mxz::mayPrint(quint8 mode)
     return CheckRight(m_pub, right, true);
 }
 
-LedgerSheet mxz::printedSheet() const
+// The page heading goes through the two page-header tables of the local
+// working database, and the pages carry it as the tables hold it.
+LedgerSheet mxz::printedSheet()
 {
+    LocalDatabase &local = m_pub.localDatabase();
+    m_printTables = {m_pub.workingTableName(QStringLiteral("mxzprn")), m_pub.workingTableName(QStringLiteral("mxzprn"))};
+    writePageHeadingTables(local, m_printTables[0], m_printTables[1],
+                           detailPageHeading(m_pub, cboKm->currentText(), lblmonth2->text(), lblSl->text(), lblWb->text()));
     LedgerSheet sheet = ledgerGridSheet(m_grid, m_header, 1, 21, ledgerExportClasses());
-    sheet.heading = detailPageHeading(m_pub, cboKm->currentText(), lblmonth2->text(), lblSl->text(), lblWb->text());
+    sheet.heading = readPageHeadingTables(local, m_printTables[0], m_printTables[1]);
     return sheet;
 }
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QFileInfo>
 #include <QTableWidget>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include "platform/outside/GlPublic.h"
+#include "platform/print/PageHeadingTables.h"
 #include "platform/sql/Connection.h"
 #include "platform/ui/GridAlignment.h"
 #include "platform/ui/HintState.h"
@@ -310,6 +312,20 @@ TEST_F(MxzWindow, ExportWritesWhatTheGridShowsAndNeedsTheExportRight)
     QFile csv(folder.filePath(QStringLiteral("ledger.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readAll().count('\n'), window->grid().Rows() + 2);
+
+    // The page heading went through two new page-header tables of the local working database.
+    const QStringList tables = window->printTables();
+    ASSERT_EQ(tables.size(), 2);
+    EXPECT_TRUE(tables[0].startsWith(QStringLiteral("mxzprn")) && tables[1].startsWith(QStringLiteral("mxzprn")));
+    EXPECT_NE(tables[0], tables[1]);
+    const PageHeading heading = readPageHeadingTables(session->pub.localDatabase(), tables[0], tables[1]);
+    EXPECT_EQ(heading.field(false, 1), session->pub.text(QStringLiteral("R7.GL.QXMXZ.mxz.mxz")));
+    EXPECT_TRUE(heading.field(false, 2).endsWith(QStringLiteral("(") + window->findChild<QComboBox *>(QStringLiteral("cboKm"))->currentText() + u')'))
+        << heading.field(false, 2).toStdString();
+    EXPECT_EQ(heading.field(false, 3), window->findChild<QLabel *>(QStringLiteral("lblmonth2"))->text());
+    EXPECT_TRUE(heading.field(true, 3).endsWith(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+    const QList<QStringList> top = readTextTable(session->pub.localDatabase(), tables[0], 6);
+    EXPECT_EQ(top.size(), 1);
 
     // zhou may print but not export: nothing is written.
     session = openDemoSession(Backend::Sqlite, QStringLiteral("zhou"));
