@@ -7,6 +7,7 @@
 #include <optional>
 #include "Commands.h"
 #include "GeneralLedgerTable.h"
+#include "LedgerOutputs.h"
 #include "LedgerSeries.h"
 #include "platform/Failure.h"
 #include "TypedLedgerTable.h"
@@ -25,18 +26,11 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
         return 1;
     GlPublic &pub = ledger->pub();
     const LedgerOptions &options = ledger->options;
-    const SheetFormat sheet = sheetFormat(args);
-    if (sheet != SheetFormat::None && ledger->accounts.size() > 1)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.oneaccountsheet"), {}, QStringLiteral("One account per sheet file"));
-    if (sheet != SheetFormat::None && !maySheetOutput(pub, LedgerCommand::General, sheet))
+    std::unique_ptr<LedgerOutputs> outputs = openLedgerOutputs(pub, args, out, LedgerCommand::General, ledger->accounts.size());
+    if (!outputs)
         return 1;
-    const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
-    std::optional<CommandOutput> output;
-    std::optional<LedgerSeries> series;
-    if (sheet == SheetFormat::None) {
-        output.emplace(args, out);
-        series.emplace(pub, output->device(), format, ledger->accounts.size());
-    }
+    const SheetFormat sheet = outputs->sheet;
+    const TableFormat format = outputs->format;
 
     for (const QString &account : std::as_const(ledger->accounts)) {
         GridModel grid;
@@ -66,16 +60,13 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
         } else if (format != TableFormat::Table && !args.has(QStringLiteral("raw"))) {
             const TypedLedgerHeading heading{QStringLiteral("general"), account, QString(), options.fromPeriod, options.toPeriod,
                                              BookStyles::code(options.style).toLower(), options.includeUnposted, {}};
-            series->write(typedLedgerTable(pub, grid, generalLedgerColumns(), heading), account);
+            outputs->series->write(typedLedgerTable(pub, grid, generalLedgerColumns(), heading), account);
         } else {
-            series->write(generalLedgerTable(grid, format == TableFormat::Json), account);
+            outputs->series->write(generalLedgerTable(grid, format == TableFormat::Json), account);
         }
         finishLedgerRun(*ledger, account, args, err, progress, rows, false);
     }
-    if (series) {
-        series->finish();
-        output->commit();
-    }
+    outputs->commit();
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "CommandOutput.h"
 #include "Commands.h"
 #include "LedgerOptions.h"
+#include "LedgerOutputs.h"
 #include "LedgerSeries.h"
 #include "LedgerTable.h"
 #include "RunProgress.h"
@@ -27,13 +28,6 @@ namespace {
 
 enum class LedgerKind { Detail, Monthly };
 
-// Refuses a spreadsheet or PDF of several ledgers: one file is one ledger's pages.
-void requireOneSheetLedger(const LedgerRequest &request, SheetFormat sheet)
-{
-    if (sheet != SheetFormat::None && request.accounts.size() > 1)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.oneaccountsheet"), {}, QStringLiteral("One account per sheet file"));
-}
-
 int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QTextStream &err)
 {
     std::optional<LedgerRequest> request = openLedgerRequest(
@@ -48,18 +42,12 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
     if (args.has(QStringLiteral("by")) && !QStringList{QStringLiteral("code"), QStringLiteral("period")}.contains(args.value(QStringLiteral("by"))))
         throw Failure::withKey(QStringLiteral("QXMXZ.cli.badvalue"), {QStringLiteral("--by"), args.value(QStringLiteral("by"))},
                                QStringLiteral("--by takes code or period"));
-    const SheetFormat sheet = sheetFormat(args);
-    requireOneSheetLedger(*request, sheet);
     const LedgerCommand command = kind == LedgerKind::Monthly ? LedgerCommand::Monthly : LedgerCommand::Detail;
-    if (sheet != SheetFormat::None && !maySheetOutput(pub, command, sheet))
+    std::unique_ptr<LedgerOutputs> outputs = openLedgerOutputs(pub, args, out, command, request->accounts.size());
+    if (!outputs)
         return 1;
-    const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
-    std::optional<CommandOutput> output;
-    std::optional<LedgerSeries> series;
-    if (sheet == SheetFormat::None) {
-        output.emplace(args, out);
-        series.emplace(pub, output->device(), format, request->accounts.size());
-    }
+    const SheetFormat sheet = outputs->sheet;
+    const TableFormat format = outputs->format;
 
     int exitCode = 0;
     for (const QString &account : std::as_const(request->accounts)) {
@@ -130,16 +118,13 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
             TableSource table = ledgerOutputTable(pub, grid, header, displayTableColumns(), format, raw, heading);
             if (kind == LedgerKind::Detail && !byPeriod && !raw)
                 table = withAccountTotal(pub, grid, displayTableColumns(), account, std::move(table), format != TableFormat::Table);
-            series->write(table, account);
+            outputs->series->write(table, account);
         }
         exitCode = finishLedgerRun(*request, account, args, err, progress, grid.Rows(), engine.stoppedByUser());
         if (engine.stoppedByUser())
             break;
     }
-    if (series) {
-        series->finish();
-        output->commit();
-    }
+    outputs->commit();
     return exitCode;
 }
 

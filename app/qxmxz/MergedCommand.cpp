@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "HeadlessMergeWindow.h"
 #include "LedgerOptions.h"
+#include "LedgerOutputs.h"
 #include "LedgerSeries.h"
 #include "LedgerTable.h"
 #include "RunProgress.h"
@@ -44,18 +45,11 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
     GlPublic &pub = request->pub();
     const LedgerOptions &options = request->options;
     const clsMxzHb::mxzHbType mode = mergeModeOf(args);
-    const SheetFormat sheet = sheetFormat(args);
-    if (sheet != SheetFormat::None && request->accounts.size() > 1)
-        throw Failure::withKey(QStringLiteral("QXMXZ.cli.oneaccountsheet"), {}, QStringLiteral("One account per sheet file"));
-    if (sheet != SheetFormat::None && !maySheetOutput(pub, LedgerCommand::Merged, sheet))
+    std::unique_ptr<LedgerOutputs> outputs = openLedgerOutputs(pub, args, out, LedgerCommand::Merged, request->accounts.size());
+    if (!outputs)
         return 1;
-    const TableFormat format = sheet == SheetFormat::None ? CommandOutput::tableFormat(args) : TableFormat::Table;
-    std::optional<CommandOutput> output;
-    std::optional<LedgerSeries> series;
-    if (sheet == SheetFormat::None) {
-        output.emplace(args, out);
-        series.emplace(pub, output->device(), format, request->accounts.size());
-    }
+    const SheetFormat sheet = outputs->sheet;
+    const TableFormat format = outputs->format;
 
     int exitCode = 0;
     for (const QString &account : std::as_const(request->accounts)) {
@@ -102,17 +96,14 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
             TypedLedgerHeading heading{QStringLiteral("merged"), account, QString(), options.fromPeriod, options.toPeriod,
                                        BookStyles::code(options.style).toLower(), options.includeUnposted, {}};
             heading.extra.insert(QStringLiteral("mergeBy"), mode == clsMxzHb::enuKmCode ? QStringLiteral("account") : QStringLiteral("summary"));
-            series->write(ledgerOutputTable(pub, grid, header, MergeTable::columns(), format, args.has(QStringLiteral("raw")), heading),
+            outputs->series->write(ledgerOutputTable(pub, grid, header, MergeTable::columns(), format, args.has(QStringLiteral("raw")), heading),
                           account);
         }
         exitCode = finishLedgerRun(*request, account, args, err, progress, grid.Rows(), hb.stoppedByUser());
         if (hb.stoppedByUser())
             break;
     }
-    if (series) {
-        series->finish();
-        output->commit();
-    }
+    outputs->commit();
     return exitCode;
 }
 
