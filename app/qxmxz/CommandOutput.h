@@ -26,6 +26,7 @@ public:
     static TableFormat tableFormat(const CliArguments &args);
     // Puts the file in place (or flushes the standard output).
     void commit();
+    bool writesFile() const { return m_toFile; }
 
 private:
     QTextStream &m_out;

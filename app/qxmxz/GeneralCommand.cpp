@@ -66,7 +66,7 @@ int runGeneral(const CliArguments &args, QTextStream &out, QTextStream &err)
         }
         finishLedgerRun(*ledger, account, args, err, progress, rows, false);
     }
-    outputs->commit();
+    outputs->commit(false);
     return 0;
 }
 

@@ -43,6 +43,8 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
         throw Failure::withKey(QStringLiteral("QXMXZ.cli.badvalue"), {QStringLiteral("--by"), args.value(QStringLiteral("by"))},
                                QStringLiteral("--by takes code or period"));
     const LedgerCommand command = kind == LedgerKind::Monthly ? LedgerCommand::Monthly : LedgerCommand::Detail;
+    // From the moment an output file is begun, Ctrl+C stops the run instead of the process.
+    StopOnSignals commandStops;
     std::unique_ptr<LedgerOutputs> outputs = openLedgerOutputs(pub, args, out, command, request->accounts.size());
     if (!outputs)
         return 1;
@@ -124,7 +126,7 @@ int runLedger(LedgerKind kind, const CliArguments &args, QTextStream &out, QText
         if (engine.stoppedByUser())
             break;
     }
-    outputs->commit();
+    outputs->commit(exitCode != 0);
     return exitCode;
 }
 

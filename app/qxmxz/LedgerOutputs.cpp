@@ -4,9 +4,9 @@
 
 namespace qxmxz::cli {
 
-void LedgerOutputs::commit()
+void LedgerOutputs::commit(bool stopped)
 {
-    if (!series)
+    if (!series || (stopped && output->writesFile()))
         return;
     series->finish();
     output->commit();

@@ -25,8 +25,9 @@ struct LedgerOutputs {
     std::optional<CommandOutput> output;
     std::optional<LedgerSeries> series;
 
-    // Closes the text output and puts its file in place.
-    void commit();
+    // Closes the text output and puts its file in place; after a stop the
+    // rows so far reach the screen, but a file of a partial ledger is not made.
+    void commit(bool stopped);
 };
 
 // Nothing when the user may not print or export what was asked (the refusal

@@ -8,6 +8,7 @@
 #include "HeadlessMergeWindow.h"
 #include "LedgerOptions.h"
 #include "LedgerOutputs.h"
+#include "StopOnSignals.h"
 #include "LedgerSeries.h"
 #include "LedgerTable.h"
 #include "RunProgress.h"
@@ -45,6 +46,8 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
     GlPublic &pub = request->pub();
     const LedgerOptions &options = request->options;
     const clsMxzHb::mxzHbType mode = mergeModeOf(args);
+    // From the moment an output file is begun, Ctrl+C stops the run instead of the process.
+    StopOnSignals commandStops;
     std::unique_ptr<LedgerOutputs> outputs = openLedgerOutputs(pub, args, out, LedgerCommand::Merged, request->accounts.size());
     if (!outputs)
         return 1;
@@ -103,7 +106,7 @@ int runMerged(const CliArguments &args, QTextStream &out, QTextStream &err)
         if (hb.stoppedByUser())
             break;
     }
-    outputs->commit();
+    outputs->commit(exitCode != 0);
     return exitCode;
 }
 
