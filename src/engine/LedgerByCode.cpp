@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include "LedgerHost.h"
+#include "LineFeed.h"
 #include "LineTotals.h"
 #include "RunState.h"
 #include "VoucherLine.h"
@@ -83,18 +84,19 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
         objHint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.waityeardata")));
         objHint->refresh();
     }
-    RecordSet source = m_pub.database()
-                           .procedure(QStringLiteral("GL_SubsLedger"))
-                           .set(QStringLiteral("KmCode"), likePrefixParameter(sKmCode) + QLatin1Char('%'))
-                           .set(QStringLiteral("beginPeriod"), int(bBeginPeriod))
-                           .set(QStringLiteral("endPeriod"), int(bEndPeriod))
-                           .set(QStringLiteral("bVouch"), int(bIncludeUnposted))
-                           .set(QStringLiteral("byPeriod"), byPeriod ? 1 : 0)
-                           .set(QStringLiteral("iyear"), m_pub.year())
-                           .execute(RecordSet::Cursor::Forward);
+    const QString codePattern = likePrefixParameter(sKmCode) + QLatin1Char('%');
+    const int beginPeriod = bBeginPeriod, endPeriod = bEndPeriod, unposted = bIncludeUnposted, year = m_pub.year();
+    LineFeed source(m_pub.database(), [=](Connection &database) {
+        return database.procedure(QStringLiteral("GL_SubsLedger"))
+            .set(QStringLiteral("KmCode"), codePattern)
+            .set(QStringLiteral("beginPeriod"), beginPeriod)
+            .set(QStringLiteral("endPeriod"), endPeriod)
+            .set(QStringLiteral("bVouch"), unposted)
+            .set(QStringLiteral("byPeriod"), byPeriod ? 1 : 0)
+            .set(QStringLiteral("iyear"), year)
+            .execute(RecordSet::Cursor::Forward);
+    });
     m_pub.database().execute(QStringLiteral("SET NOCOUNT OFF "));
-    const VoucherLineReader reader(source);
-    VoucherLine line;
 
     auto beginAccount = [&](const AccountRecord &account) {
         run.account = account;
@@ -106,7 +108,7 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
         run.lastPeriod = 0;
         run.anyMovement = false;
     };
-    auto takeLine = [&]() {
+    auto takeLine = [&](const VoucherLine &line) {
         if (run.lastPeriod != 0 && line.period != run.lastPeriod) {
             writePeriodTotals(run, run.lastPeriod, false, accountType);
             for (AccSumRec &r : run.movements)
@@ -118,29 +120,24 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
 
     if (!byPeriod) {
         QStringList leaves;
-        if (!loadLeafAccounts(sKmCode, leaves, "R7.GL.QXMXZ.kmmx.00666")) {
-            source.close();
+        if (!loadLeafAccounts(sKmCode, leaves, "R7.GL.QXMXZ.kmmx.00666"))
             return false;
-        }
         QHash<QString, qsizetype> leafOrder;
         for (qsizetype i = 0; i < leaves.size(); ++i)
             leafOrder.insert(leaves[i], i);
         for (qsizetype leafIndex = 0; leafIndex < leaves.size(); ++leafIndex) {
             const QString &leaf = leaves[leafIndex];
             beginAccount(m_pub.account(leaf));
-            while (!source.eof()) {
-                reader.read(source, line);
+            while (const VoucherLine *line = source.current()) {
                 // The lines come account by account in the order of the list; a
                 // line that belongs to no account of the list, or to one already
                 // written, would be lost from the ledger.
-                const qsizetype at = leafOrder.value(line.code, -1);
-                if (at < leafIndex) {
-                    source.close();
-                    throw unplacedLine(line, sKmCode);
-                }
+                const qsizetype at = leafOrder.value(line->code, -1);
+                if (at < leafIndex)
+                    throw unplacedLine(*line, sKmCode);
                 if (at > leafIndex)
                     break;
-                takeLine();
+                takeLine(*line);
                 if (inQueryMode() && userStop())
                     break;
                 source.moveNext();
@@ -149,28 +146,25 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
                 break;
             writePeriodTotals(run, run.lastPeriod, true, accountType);
         }
-        if (!m_stopped && !source.eof()) {
-            reader.read(source, line);
-            source.close();
-            throw unplacedLine(line, sKmCode);
-        }
+        if (!m_stopped)
+            if (const VoucherLine *line = source.current())
+                throw unplacedLine(*line, sKmCode);
     } else {
         beginAccount(objAccount);
-        for (; !source.eof(); source.moveNext()) {
-            reader.read(source, line);
-            takeLine();
+        for (; const VoucherLine *line = source.current(); source.moveNext()) {
+            takeLine(*line);
             if (inQueryMode() && userStop())
                 break;
         }
         if (!m_stopped && run.anyMovement)
             writePeriodTotals(run, run.lastPeriod, true, accountType);
     }
+    source.close();
 
     pageStep(run, true);
     if (byPeriod && objGrid)
         for (int column = 7; column <= 21 && column < objGrid->Cols(); ++column)
             objGrid->setColAlignment(column, 1);
-    source.close();
     if (byPeriod && objHeader)
         objHeader->setEnabled(true);
     transaction.commit();

@@ -146,7 +146,7 @@ Connection::Connection(QString connectionName, QString connectionText, std::uniq
 QSqlDatabase Connection::streamingDatabase(RecordSet::Cursor cursor, std::shared_ptr<void> &lease)
 {
     // The ODBC driver reads a whole result before the next statement runs.
-    if (cursor != RecordSet::Cursor::Forward || backend() != Backend::Postgres || m_throughOdbc)
+    if (cursor != RecordSet::Cursor::Forward || backend() != Backend::Postgres || m_throughOdbc || m_streamsOnItself)
         return database();
     QString name;
     if (!m_streams->free.isEmpty()) {
@@ -228,16 +228,40 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
         QSqlDatabase::removeDatabase(name);
         throw Failure(QStringLiteral("Cannot open the database %1").arg(withoutPassword(url)), reason);
     }
-    if (backend == Backend::Sqlite) {
-        // Codes are compared byte for byte as on the servers, which also lets
-        // "ccode like N'1002%'" use the index on ccode.
-        QSqlQuery pragma(db);
-        pragma.exec(QStringLiteral("PRAGMA cache_size=-16384"));
-        pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
-    }
-    const MoneyEncoding money = backend == Backend::Sqlite ? prepareSqliteMoney(db) : MoneyEncoding::Decimal;
+    const MoneyEncoding money = prepareOpened(db, backend);
     return std::unique_ptr<Connection>(
         new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names()), money, throughOdbc));
+}
+
+std::unique_ptr<Connection> Connection::openSibling() const
+{
+    const QString name = nextConnectionName();
+    // The overload by name may be called on any thread; the clone belongs to the caller's.
+    QSqlDatabase db = QSqlDatabase::cloneDatabase(m_connectionName, name);
+    if (!db.isValid() || !db.open()) {
+        const QString reason = db.lastError().text().trimmed();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), reason);
+    }
+    prepareOpened(db, backend());
+    auto sibling = std::unique_ptr<Connection>(new Connection(name, m_connectionText,
+                                                              makeDialect(backend(), ProcedureCatalog::names()),
+                                                              m_money, m_throughOdbc));
+    sibling->m_streamsOnItself = true;
+    return sibling;
+}
+
+MoneyEncoding Connection::prepareOpened(QSqlDatabase &db, Backend backend)
+{
+    if (backend != Backend::Sqlite)
+        return MoneyEncoding::Decimal;
+    // Codes are compared byte for byte as on the servers, which also lets
+    // "ccode like N'1002%'" use the index on ccode.
+    QSqlQuery pragma(db);
+    pragma.exec(QStringLiteral("PRAGMA cache_size=-16384"));
+    pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
+    return prepareSqliteMoney(db);
 }
 
 RecordSet Connection::withMoney(RecordSet &&rs) const

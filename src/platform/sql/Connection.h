@@ -39,6 +39,11 @@ private:
 class Connection {
 public:
     static std::unique_ptr<Connection> open(const QString &url);
+    // A connection of its own to the same database, for a reading thread: it
+    // is opened, used and dropped on the thread that calls this (a Qt
+    // connection belongs to the thread that opens it), and it only streams
+    // one result at a time, on itself.
+    std::unique_ptr<Connection> openSibling() const;
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
@@ -80,6 +85,8 @@ private:
     struct StreamPool;
     Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect, MoneyEncoding money,
                bool throughOdbc);
+    // What every new connection gets once open; returns how its money is kept.
+    static MoneyEncoding prepareOpened(QSqlDatabase &db, Backend backend);
     RecordSet withMoney(RecordSet &&rs) const;
     // A database for a forward-only result. PostgreSQL loses a streamed result
     // when the same connection runs another statement, so each stream there
@@ -93,6 +100,7 @@ private:
     std::unique_ptr<SqlDialect> m_dialect;
     MoneyEncoding m_money = MoneyEncoding::Decimal;
     bool m_throughOdbc = false;
+    bool m_streamsOnItself = false;
     std::shared_ptr<StreamPool> m_streams;
     std::unique_ptr<PreparedQueries> m_prepared;
 };

@@ -91,6 +91,7 @@ CellTextStore::~CellTextStore() = default;
 
 void CellTextStore::setColumnCount(int columns)
 {
+    forgetSeek();
     columns = qMax(columns, 0);
     if (columns < m_columnCount) {
         flushOpenRow();
@@ -113,12 +114,14 @@ void CellTextStore::setColumnCount(int columns)
 
 void CellTextStore::insertEmptyRows(qsizetype at, qsizetype count)
 {
+    forgetSeek();
     flushOpenRow();
     m_rows.insert(m_rows.begin() + at, std::size_t(count), Location{noRecord, 0});
 }
 
 void CellTextStore::insertTabbedRow(qsizetype at, QStringView text)
 {
+    forgetSeek();
     flushOpenRow();
     QVarLengthArray<QStringView, 64> cells;
     qsizetype start = 0;
@@ -137,6 +140,7 @@ void CellTextStore::insertTabbedRow(qsizetype at, QStringView text)
 
 void CellTextStore::removeRows(qsizetype from, qsizetype count)
 {
+    forgetSeek();
     flushOpenRow();
     for (qsizetype row = from; row < from + count; ++row)
         release(m_rows[std::size_t(row)]);
@@ -156,17 +160,25 @@ QString CellTextStore::cell(qsizetype row, int column) const
     const Location location = m_rows[std::size_t(row)];
     if (location.block == noRecord)
         return {};
-    const char *p = recordStart(location);
-    const quint64 count = takeNumber(p);
-    if (quint64(column) >= count)
+    if (row != m_seekRow) {
+        const char *p = recordStart(location);
+        const quint64 count = takeNumber(p);
+        m_seekCells.resize(std::size_t(count));
+        for (quint64 i = 0; i < count; ++i) {
+            m_seekCells[std::size_t(i)] = p;
+            skipCell(p);
+        }
+        m_seekRow = row;
+    }
+    if (std::size_t(column) >= m_seekCells.size())
         return {};
-    for (int skipped = 0; skipped < column; ++skipped)
-        skipCell(p);
+    const char *p = m_seekCells[std::size_t(column)];
     return takeCell(p);
 }
 
 void CellTextStore::setCell(qsizetype row, int column, const QString &text)
 {
+    forgetSeek();
     if (row != m_openRow) {
         flushOpenRow();
         openRow(row);
@@ -176,6 +188,7 @@ void CellTextStore::setCell(qsizetype row, int column, const QString &text)
 
 void CellTextStore::clearText()
 {
+    forgetSeek();
     m_openRow = -1;
     m_openCells.clear();
     std::fill(m_rows.begin(), m_rows.end(), Location{noRecord, 0});

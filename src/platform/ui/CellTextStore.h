@@ -59,6 +59,7 @@ private:
     static constexpr quint32 noRecord = 0xFFFFFFFFu;
 
     void flushOpenRow();
+    void forgetSeek() { m_seekRow = -1; }
     void openRow(qsizetype row);
     QList<QString> decodedRow(Location location) const;
     const char *recordStart(Location location) const;
@@ -78,6 +79,11 @@ private:
 
     qsizetype m_openRow = -1;
     QList<QString> m_openCells;
+
+    // Where the cells of the row read last begin, so that reading a row cell
+    // by cell walks its record once; forgotten by every change.
+    mutable qsizetype m_seekRow = -1;
+    mutable std::vector<const char *> m_seekCells;
 };
 
 } // namespace qxmxz
