@@ -69,8 +69,12 @@ void CounterpartWalk::restart()
     m_vouchers.clear();
     m_dayRead = false;
     const QString year = QString::number(m_pub.year());
-    const QString accounts = m_code.isEmpty() ? QStringLiteral(" and ccode like N'") + sqlQuoted(m_pattern) + u'\''
-                                              : QStringLiteral(" and ccode =N'") + sqlQuoted(m_code) + u'\'';
+    // Plain literals: PostgreSQL compares a national one as a padded
+    // character value, which the index on the code cannot serve. Which
+    // vouchers the walk holds does not change an answer, only how many lines
+    // find theirs.
+    const QString accounts = m_code.isEmpty() ? QStringLiteral(" and ccode like '") + sqlQuoted(m_pattern) + u'\''
+                                              : QStringLiteral(" and ccode ='") + sqlQuoted(m_code) + u'\'';
     // The vouchers holding a line of the accounts, joined to their lines.
     const QString sql =
         QStringLiteral("select a.iperiod as walk_period,a.dbill_date as walk_date,a.ccode as walk_code,"
