@@ -75,6 +75,15 @@ void CounterpartWalk::restart()
     // find theirs.
     const QString accounts = m_code.isEmpty() ? QStringLiteral(" and ccode like '") + sqlQuoted(m_pattern) + u'\''
                                               : QStringLiteral(" and ccode ='") + sqlQuoted(m_code) + u'\'';
+    // PostgreSQL would hash the lines of the whole year to join them; as a
+    // lateral subquery each voucher's lines come from the index on the voucher.
+    const QString ofVoucher = QStringLiteral("v.iyear=") + year
+                              + QStringLiteral(" and v.iperiod=a.iperiod and v.csign=a.csign and v.ino_id=a.ino_id")
+                              + CounterpartConditions(m_pub, QStringLiteral("v."), m_includeUnposted, m_firstPeriod);
+    const QString voucherLines =
+        m_pub.database().backend() == Backend::Postgres
+            ? QStringLiteral(" cross join lateral (select * from gl_accvouch v where ") + ofVoucher + QStringLiteral(" offset 0) v")
+            : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
     // The vouchers holding a line of the accounts, joined to their lines.
     const QString sql =
         QStringLiteral("select a.iperiod as walk_period,a.dbill_date as walk_date,a.ccode as walk_code,"
@@ -82,9 +91,7 @@ void CounterpartWalk::restart()
         + VoucherSideColumns(QStringLiteral("v."), QStringLiteral("a.ccode"))
         + QStringLiteral(" from (select distinct iperiod,dbill_date,ccode,csign,ino_id from gl_accvouch where iyear=")
         + year + accounts + CounterpartConditions(m_pub, {}, m_includeUnposted, m_firstPeriod)
-        + QStringLiteral(") a join gl_accvouch v on v.iyear=") + year
-        + QStringLiteral(" and v.iperiod=a.iperiod and v.csign=a.csign and v.ino_id=a.ino_id")
-        + CounterpartConditions(m_pub, QStringLiteral("v."), m_includeUnposted, m_firstPeriod)
+        + QStringLiteral(") a") + voucherLines
         + QStringLiteral(" order by a.iperiod,a.dbill_date,v.isignseq,v.ino_id,v.inid");
     m_rows = std::make_unique<RecordSet>(m_pub.database().query(sql, RecordSet::Cursor::Forward));
 }
