@@ -30,7 +30,7 @@ QString postgresType(const ProcedureDefinition &procedure, const QString &type)
 QString bodyWithPositionalParameters(const ProcedureDefinition &procedure)
 {
     QString body;
-    for (const SqlToken &token : tokenizeSql(procedure.body)) {
+    for (const SqlToken &token : tokenizeSql(procedure.postgresBody)) {
         if (token.kind == SqlToken::Kind::Parameter && token.text.startsWith(u':')) {
             const int index = procedure.parameterIndex(token.text.mid(1));
             if (index < 0)

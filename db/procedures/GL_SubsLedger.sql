@@ -6,12 +6,19 @@
 --
 -- One body serves both orders: the lines are selected twice, once for each
 -- order, and the branch of the other order selects nothing. sortKey is the
--- account code in the by-account branch and empty in the by-period branch,
--- so that the by-account branch streams straight from the index on
--- (iyear, ccode, iperiod, dbill_date, isignseq, ino_id, inid): the first
--- lines of a long ledger arrive before the last are read. The sort columns
--- are therefore selected as they are stored, without casts (PostgreSQL
--- converts them to the declared result types).
+-- account code in the by-account branch and empty in the by-period branch.
+-- The by-account order streams straight from the index on (iyear, ccode,
+-- iperiod, dbill_date, isignseq, ino_id, inid): the first lines of a long
+-- ledger arrive before the last are read. The sort columns are therefore
+-- selected as they are stored, without casts (PostgreSQL converts them to
+-- the declared result types).
+--
+-- SQLite merges the two branches under the one ORDER BY and reads each from
+-- the index. PostgreSQL sorts a set operation as a whole, so there each
+-- branch is ordered on its own inside a subquery the planner keeps apart:
+-- the by-account branch then reads the index in order and the by-period
+-- branch sorts the account's lines alone; the branch that selects nothing
+-- adds no row, so the one that does gives the order of the whole.
 -- procedure: GL_SubsLedger
 -- parameters: KmCode text, beginPeriod integer, endPeriod integer, bVouch integer, byPeriod integer, iyear integer
 -- returns: cCode text, iPeriod integer, cSign text, isignseq integer, ino_id integer, iNid integer, dbill_date date, cDigest text, iBook integer, ccode_equal text, md money, mc money, md_f money, mc_f money, nd_s quantity, nc_s quantity, cexch_name text, nfrat quantity, frate quantity, Price quantity, cPerson_id text, ccus_id text, cDept_id text, cItem_id text, csettle text, cn_id text, cBill text, ccheck text, csup_id text, cDefine1 text, cDefine2 text, cDefine3 text, cDefine4 text, cDefine5 text, cDefine6 text, cDefine7 text, cDefine8 text, cDefine9 text, cDefine10 text, cDefine11 text, cDefine12 text, cDefine13 text, cDefine14 text, cDefine15 text, cDefine16 text, cOutSysName text, sortKey text
@@ -72,7 +79,14 @@ with lines as not materialized (
      and (v.iflag is null or v.iflag = 2)
      and (v.ibook = 1 or cast(:bVouch as integer) = 1)
 )
+-- on sqlite:
 select lines.*, lines.cCode as sortKey from lines where cast(:byPeriod as integer) <> 1
 union all
 select lines.*, cast('' as text) as sortKey from lines where cast(:byPeriod as integer) = 1
 order by sortKey, iPeriod, dbill_date, isignseq, ino_id, iNid
+-- on postgresql:
+select * from (select lines.*, lines.cCode as sortKey from lines where cast(:byPeriod as integer) <> 1
+               order by cCode, iPeriod, dbill_date, isignseq, ino_id, iNid) byAccount
+union all
+select * from (select lines.*, cast('' as text) as sortKey from lines where cast(:byPeriod as integer) = 1
+               order by iPeriod, dbill_date, isignseq, ino_id, iNid) byPeriod

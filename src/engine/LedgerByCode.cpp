@@ -22,7 +22,6 @@
 #include "platform/ui/StopButtonState.h"
 #include "services/LedgerGridRows.h"
 #include "totals/AmountFormats.h"
-#include "totals/CounterpartQuery.h"
 #include "totals/CurrencyList.h"
 #include "totals/NumberPattern.h"
 #include "totals/OpeningBalances.h"
@@ -177,46 +176,37 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
 void kmmx::writeVoucherLine(Run &run, const VoucherLine &line, bool expansion)
 {
     if (iShowEqual && !expansion) {
-        const QString query = CounterpartQuery(m_pub, line.code, line.period, line.sign, line.number,
-                                               bIncludeUnposted == 1, bBeginPeriod);
-        if (!query.isEmpty()) {
-            struct Part {
-                QString code;
-                Currency amount;
-            };
-            QList<Part> parts;
-            RecordSet counterparts = m_pub.database().query(query);
+        if (!run.counterparts)
+            run.counterparts = std::make_unique<CounterpartWalk>(m_pub, likePrefixParameter(sKmCode) + u'%',
+                                                                 bIncludeUnposted == 1, bBeginPeriod);
+        const QList<CounterpartLine> parts =
+            run.counterparts->linesFor(line.code, line.period, line.date, line.sign, line.number);
+        if (!parts.isEmpty()) {
             const bool debit = line.isDebit();
-            for (; !counterparts.eof(); counterparts.moveNext())
-                parts.append({counterparts.text(QStringLiteral("ccode")).trimmed(),
-                              counterparts.money(debit ? QStringLiteral("mc") : QStringLiteral("md"))});
-            counterparts.close();
-            if (!parts.isEmpty()) {
-                // Each counterpart row carries the counterpart's share of the line; the
-                // last takes what remains, so the rows add up to the line exactly.
-                const Currency whole = debit ? line.md : line.mc;
-                const Currency wholeForeign = debit ? line.md_f : line.mc_f;
-                const double wholeQuantity = debit ? line.nd_s : line.nc_s;
-                Currency amountLeft = whole, foreignLeft = wholeForeign;
-                double quantityLeft = wholeQuantity;
-                for (qsizetype i = 0; i < parts.size(); ++i) {
-                    VoucherLine part = line;
-                    part.counterparts = parts[i].code;
-                    const bool last = i + 1 == parts.size();
-                    const Currency amount = last ? amountLeft : parts[i].amount;
-                    const Currency foreign = last ? foreignLeft : wholeForeign.prorated(amount, whole);
-                    const double quantity =
-                        last ? quantityLeft : (whole.isZero() ? 0 : wholeQuantity * amount.toDouble() / whole.toDouble());
-                    amountLeft -= amount;
-                    foreignLeft -= foreign;
-                    quantityLeft -= quantity;
-                    (debit ? part.md : part.mc) = amount;
-                    (debit ? part.md_f : part.mc_f) = foreign;
-                    (debit ? part.nd_s : part.nc_s) = quantity;
-                    writeVoucherLine(run, part, true);
-                }
-                return;
+            // Each counterpart row carries the counterpart's share of the line; the
+            // last takes what remains, so the rows add up to the line exactly.
+            const Currency whole = debit ? line.md : line.mc;
+            const Currency wholeForeign = debit ? line.md_f : line.mc_f;
+            const double wholeQuantity = debit ? line.nd_s : line.nc_s;
+            Currency amountLeft = whole, foreignLeft = wholeForeign;
+            double quantityLeft = wholeQuantity;
+            for (qsizetype i = 0; i < parts.size(); ++i) {
+                VoucherLine part = line;
+                part.counterparts = parts[i].code.trimmed();
+                const bool last = i + 1 == parts.size();
+                const Currency amount = last ? amountLeft : (debit ? parts[i].mc : parts[i].md);
+                const Currency foreign = last ? foreignLeft : wholeForeign.prorated(amount, whole);
+                const double quantity =
+                    last ? quantityLeft : (whole.isZero() ? 0 : wholeQuantity * amount.toDouble() / whole.toDouble());
+                amountLeft -= amount;
+                foreignLeft -= foreign;
+                quantityLeft -= quantity;
+                (debit ? part.md : part.mc) = amount;
+                (debit ? part.md_f : part.mc_f) = foreign;
+                (debit ? part.nd_s : part.nc_s) = quantity;
+                writeVoucherLine(run, part, true);
             }
+            return;
         }
     }
     writeLineRow(run, line);

@@ -9,6 +9,7 @@
 #include "platform/outside/ChartOfAccounts.h"
 #include "platform/sql/LocalRecordSet.h"
 #include "totals/AccSumRec.h"
+#include "totals/CounterpartWalk.h"
 #include "totals/LedgerMeasures.h"
 #include "totals/LedgerRows.h"
 
@@ -34,6 +35,7 @@ struct kmmx::Run {
     QDate hintDate;
     bool shownFirstPage = false;
     RowSaved rowSaved;
+    std::unique_ptr<CounterpartWalk> counterparts; // the counterpart column's walk, made on first use
 };
 
 } // namespace qxmxz

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QUrlQuery>
@@ -85,6 +86,18 @@ QString qtOdbcDatabaseName(const QString &connectionText)
     return connectionText;
 }
 
+// A value as the driver writes it into SQL text, as Qt's PostgreSQL driver
+// writes the arguments of the EXECUTE of a prepared statement.
+QString driverLiteral(const QSqlDriver &driver, const QVariant &value)
+{
+    QSqlField field(QString(), value.metaType());
+    if (value.isNull())
+        field.clear();
+    else
+        field.setValue(value);
+    return driver.formatValue(field);
+}
+
 [[noreturn]] void failStatement(const QString &what, const QSqlError &error, const QString &sql)
 {
     throw Failure(what, error.text().trimmed() + QStringLiteral(" — ") + sql.simplified());
@@ -161,6 +174,9 @@ QSqlDatabase Connection::streamingDatabase(RecordSet::Cursor cursor, std::shared
             throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), reason);
         }
         m_streams->names << name;
+        // A streamed result is read row by row as it comes: compiling its
+        // plan first (a server's jit) only delays the first rows.
+        QSqlQuery(clone).exec(QStringLiteral("SET jit = off"));
     }
     std::weak_ptr<StreamPool> pool = m_streams;
     lease = std::shared_ptr<void>(nullptr, [pool, name](void *) {
@@ -375,11 +391,15 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
         text = definition.body;
         break;
     case Backend::Postgres: {
-        // Through ODBC only positional marks bind reliably.
-        QStringList placeholders;
-        for (const auto &p : definition.parameters)
-            placeholders << (m_throughOdbc ? QStringLiteral("?") : QLatin1Char(':') + p.name);
-        text = QStringLiteral("select * from %1(%2)").arg(definition.name, placeholders.join(u','));
+        // Through ODBC only positional marks bind reliably. Without ODBC the
+        // arguments are written into the call: Qt's driver runs a prepared
+        // statement as an SQL EXECUTE, whose rows the server holds back until
+        // the last is read, so a long ledger's first page would wait for all.
+        QStringList arguments;
+        for (int i = 0; i < definition.parameters.size(); ++i)
+            arguments << (m_throughOdbc ? QStringLiteral("?")
+                                        : driverLiteral(*query.driver(), i < values.size() ? values[i] : QVariant()));
+        text = QStringLiteral("select * from %1(%2)").arg(definition.name, arguments.join(u','));
         break;
     }
     case Backend::Odbc: {
@@ -390,16 +410,17 @@ RecordSet Connection::runProcedure(const ProcedureDefinition &definition, const 
         break;
     }
     }
-    if (!query.prepare(text))
+    const bool bound = m_throughOdbc || backend() != Backend::Postgres;
+    if (bound && !query.prepare(text))
         failStatement(QStringLiteral("The procedure %1 could not be prepared").arg(definition.name), query.lastError(), text);
-    for (int i = 0; i < definition.parameters.size(); ++i) {
+    for (int i = 0; bound && i < definition.parameters.size(); ++i) {
         const QVariant value = i < values.size() ? values[i] : QVariant();
         if (m_throughOdbc)
             query.addBindValue(value);
         else if (text.contains(QLatin1Char(':') + definition.parameters[i].name))
             query.bindValue(QLatin1Char(':') + definition.parameters[i].name, value);
     }
-    if (!query.exec())
+    if (bound ? !query.exec() : !query.exec(text))
         failStatement(QStringLiteral("The procedure %1 failed").arg(definition.name), query.lastError(), text);
     return withMoney(RecordSet(std::move(query), cursor, definition.name, std::move(lease)));
 }

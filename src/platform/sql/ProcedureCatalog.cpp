@@ -32,8 +32,11 @@ ProcedureDefinition ProcedureCatalog::parse(const QString &fileName, const QStri
 {
     static const QRegularExpression header(QStringLiteral(R"(^--\s*(procedure|parameters|returns)\s*:(.*)$)"),
                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression backendPart(QStringLiteral(R"(^--\s*on\s+(sqlite|postgresql)\s*:\s*$)"),
+                                                QRegularExpression::CaseInsensitiveOption);
     ProcedureDefinition definition;
-    QStringList body;
+    QStringList body, sqlitePart, postgresPart;
+    QStringList *part = &body;
     bool sawReturns = false;
     for (const QString &line : text.split(u'\n')) {
         const auto m = header.match(line.trimmed());
@@ -51,11 +54,20 @@ ProcedureDefinition ProcedureCatalog::parse(const QString &fileName, const QStri
         }
         if (!sawReturns)
             continue; // comments above the header
-        body << line;
+        if (const auto p = backendPart.match(line.trimmed()); p.hasMatch()) {
+            part = p.captured(1).compare(u"sqlite", Qt::CaseInsensitive) == 0 ? &sqlitePart : &postgresPart;
+            continue;
+        }
+        *part << line;
     }
-    definition.body = body.join(u'\n').trimmed();
-    while (definition.body.endsWith(u';'))
-        definition.body.chop(1);
+    const auto joined = [&body](const QStringList &own) {
+        QString text = (body + own).join(u'\n').trimmed();
+        while (text.endsWith(u';'))
+            text.chop(1);
+        return text;
+    };
+    definition.body = joined(sqlitePart);
+    definition.postgresBody = joined(postgresPart);
     if (definition.name.isEmpty() || !sawReturns || definition.body.isEmpty())
         throw Failure(QStringLiteral("The procedure file %1 lacks its procedure, parameters or returns line, or its body").arg(fileName));
     return definition;

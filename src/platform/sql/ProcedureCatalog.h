@@ -17,6 +17,10 @@ namespace qxmxz {
 //
 // PostgreSQL receives it as a set-returning SQL function; the SQLite backend
 // runs the body itself with the parameters bound.
+//
+// Where the two planners want the end of a body written differently, a line
+// "-- on sqlite:" or "-- on postgresql:" starts the part of that backend
+// alone; what comes before the first such line is shared.
 struct ProcedureDefinition {
     struct Column {
         QString name;
@@ -25,7 +29,8 @@ struct ProcedureDefinition {
     QString name;
     QList<Column> parameters;
     QList<Column> results;
-    QString body;
+    QString body;         // the SQLite backend's
+    QString postgresBody; // the PostgreSQL function's
 
     int parameterIndex(const QString &parameterName) const; // case-insensitive, -1 when unknown
 };

@@ -123,6 +123,15 @@ TEST_F(SqliteConnection, ServerOnlyFormsRunAndAProcedureBodyTakesNamedParameters
     ASSERT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(rs.money(QStringLiteral("md")), Currency::fromUnits(2500));
     EXPECT_THROW(call.set(QStringLiteral("nosuch"), 1), Failure);
+    // The end of a body may differ by backend; the text before the first backend's part is shared.
+    const ProcedureDefinition parts = ProcedureCatalog::parse(
+        QStringLiteral("parts.sql"),
+        QStringLiteral("-- procedure: Parts\n-- parameters: a integer\n-- returns: b integer\n"
+                       "with t as (select :a as b)\n-- on postgresql:\nselect b from t order by b;\n"
+                       "-- on SQLite:\nselect b from t;\n"));
+    EXPECT_EQ(parts.body, QStringLiteral("with t as (select :a as b)\nselect b from t"));
+    EXPECT_EQ(parts.postgresBody, QStringLiteral("with t as (select :a as b)\nselect b from t order by b"));
+    EXPECT_EQ(def.postgresBody, def.body);
     // A procedure file without its header, or with a parameter without a type, is refused.
     EXPECT_THROW(ProcedureCatalog::parse(QStringLiteral("x.sql"), QStringLiteral("select 1")), Failure);
     EXPECT_THROW(ProcedureCatalog::parse(QStringLiteral("x.sql"),

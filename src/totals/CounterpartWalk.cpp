@@ -1,0 +1,119 @@
+#include "CounterpartWalk.h"
+
+#include "platform/outside/FiscalCalendar.h"
+#include "platform/outside/GlPublic.h"
+#include "platform/sql/Connection.h"
+#include "platform/sql/SqlText.h"
+
+namespace qxmxz {
+
+namespace {
+
+// Codes and voucher types as stored: a line finds its voucher only when the
+// ledger read them alike, so that a.ccode and a.csign stand for the literals
+// the single-voucher query would compare with.
+QString voucherKey(const QString &code, const QString &voucherType, int voucherNumber)
+{
+    return code + QChar(u'\0') + voucherType + QChar(u'\0') + QString::number(voucherNumber);
+}
+
+// Walking back over days restarts the statement; a ledger that keeps doing
+// so is not read in the walk's order and is better served voucher by voucher.
+constexpr int MostRestartsBack = 8;
+
+} // namespace
+
+CounterpartWalk::CounterpartWalk(const GlPublic &pub, QString accountPattern, bool includeUnposted, int firstPeriod)
+    : m_pub(pub), m_pattern(std::move(accountPattern)), m_includeUnposted(includeUnposted), m_firstPeriod(firstPeriod),
+      m_streams(!pub.database().throughOdbc()) // ODBC would hold the whole walk in memory
+{
+}
+
+CounterpartWalk::~CounterpartWalk() = default;
+
+QList<CounterpartLine> CounterpartWalk::linesFor(const QString &code, int period, const QDate &date,
+                                                 const QString &voucherType, int voucherNumber)
+{
+    if (m_streams) {
+        const Day day{period, date};
+        if (!m_rows || (!m_code.isEmpty() && code != m_code)) {
+            if (m_rows)
+                m_left << m_code;
+            m_code = m_left.contains(code) ? QString() : code;
+            restart();
+        } else if (m_dayRead && day < m_day) {
+            if (++m_restartsBack > MostRestartsBack) {
+                m_streams = false;
+                m_rows.reset();
+                m_vouchers.clear();
+            } else {
+                restart();
+            }
+        }
+        if (m_streams) {
+            while ((!m_dayRead || m_day < day) && !m_rows->eof())
+                readDay();
+            if (m_dayRead && !(m_day < day) && !(day < m_day)) {
+                const auto found = m_vouchers.constFind(voucherKey(code, voucherType, voucherNumber));
+                if (found != m_vouchers.cend())
+                    return CounterpartsAmong(*found);
+            }
+        }
+    }
+    return CounterpartLines(m_pub, code, period, voucherType, voucherNumber, m_includeUnposted, m_firstPeriod);
+}
+
+void CounterpartWalk::restart()
+{
+    m_rows.reset();
+    m_vouchers.clear();
+    m_dayRead = false;
+    const QString year = QString::number(m_pub.year());
+    // Plain literals: PostgreSQL compares a national one as a padded
+    // character value, which the index on the code cannot serve. Which
+    // vouchers the walk holds does not change an answer, only how many lines
+    // find theirs.
+    const QString accounts = m_code.isEmpty() ? QStringLiteral(" and ccode like '") + sqlQuoted(m_pattern) + u'\''
+                                              : QStringLiteral(" and ccode ='") + sqlQuoted(m_code) + u'\'';
+    // PostgreSQL would hash the lines of the whole year to join them; as a
+    // lateral subquery each voucher's lines come from the index on the voucher.
+    const QString ofVoucher = QStringLiteral("v.iyear=") + year
+                              + QStringLiteral(" and v.iperiod=a.iperiod and v.csign=a.csign and v.ino_id=a.ino_id")
+                              + CounterpartConditions(m_pub, QStringLiteral("v."), m_includeUnposted, m_firstPeriod);
+    const QString voucherLines =
+        m_pub.database().backend() == Backend::Postgres
+            ? QStringLiteral(" cross join lateral (select * from gl_accvouch v where ") + ofVoucher + QStringLiteral(" offset 0) v")
+            : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
+    // The vouchers holding a line of the accounts, joined to their lines.
+    const QString sql =
+        QStringLiteral("select a.iperiod as walk_period,a.dbill_date as walk_date,a.ccode as walk_code,"
+                       "a.csign as walk_sign,a.ino_id as walk_number,")
+        + VoucherSideColumns(QStringLiteral("v."), QStringLiteral("a.ccode"))
+        + QStringLiteral(" from (select distinct iperiod,dbill_date,ccode,csign,ino_id from gl_accvouch where iyear=")
+        + year + accounts + CounterpartConditions(m_pub, {}, m_includeUnposted, m_firstPeriod)
+        + QStringLiteral(") a") + voucherLines
+        + QStringLiteral(" order by a.iperiod,a.dbill_date,v.isignseq,v.ino_id,v.inid");
+    m_rows = std::make_unique<RecordSet>(m_pub.database().query(sql, RecordSet::Cursor::Forward));
+}
+
+CounterpartWalk::Day CounterpartWalk::dayOfCurrentRow() const
+{
+    return {m_rows->field(QStringLiteral("walk_period")).toInt(), toDate(m_rows->field(QStringLiteral("walk_date")))};
+}
+
+void CounterpartWalk::readDay()
+{
+    m_vouchers.clear();
+    m_day = dayOfCurrentRow();
+    m_dayRead = true;
+    for (; !m_rows->eof(); m_rows->moveNext()) {
+        const Day day = dayOfCurrentRow();
+        if (day < m_day || m_day < day)
+            break;
+        m_vouchers[voucherKey(m_rows->text(QStringLiteral("walk_code")), m_rows->text(QStringLiteral("walk_sign")),
+                              m_rows->field(QStringLiteral("walk_number")).toInt())]
+            << ReadVoucherSideLine(*m_rows);
+    }
+}
+
+} // namespace qxmxz

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <memory>
+
+#include "CounterpartLines.h"
+
+namespace qxmxz {
+
+class GlPublic;
+class RecordSet;
+
+// The counterparts of a ledger's lines, read beside the ledger: one ordered
+// statement brings the valid lines of every voucher holding a line of the
+// account, day by day in the ledger's order, and each line of the ledger
+// finds its voucher among the day's. Only one day of vouchers is held. A line
+// whose voucher the walk does not hold (read in another order, or on a
+// backend that cannot stream a second result beside the ledger's) is asked
+// for on its own with CounterpartLines, so the answer is the same either way.
+//
+// The walk follows one account code; when the ledger comes back to a code it
+// has left (the ledger by period mixes the accounts of `accountPattern`), it
+// follows every code of the pattern at once.
+class CounterpartWalk {
+public:
+    CounterpartWalk(const GlPublic &pub, QString accountPattern, bool includeUnposted, int firstPeriod);
+    ~CounterpartWalk();
+
+    QList<CounterpartLine> linesFor(const QString &code, int period, const QDate &date, const QString &voucherType,
+                                    int voucherNumber);
+
+private:
+    struct Day {
+        int period = 0;
+        QDate date;
+        bool operator<(const Day &other) const
+        {
+            return period != other.period ? period < other.period : date < other.date;
+        }
+    };
+    void restart();
+    void readDay();
+    Day dayOfCurrentRow() const;
+
+    const GlPublic &m_pub;
+    const QString m_pattern;
+    const bool m_includeUnposted;
+    const int m_firstPeriod;
+    bool m_streams;
+    QString m_code;        // the one code followed; empty: every code of the pattern
+    QSet<QString> m_left;  // codes the walk has followed and left
+    std::unique_ptr<RecordSet> m_rows;
+    bool m_dayRead = false;
+    int m_restartsBack = 0;
+    Day m_day;
+    QHash<QString, QList<VoucherSideLine>> m_vouchers; // of m_day, by line code, voucher type and number
+};
+
+} // namespace qxmxz
