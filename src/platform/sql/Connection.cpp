@@ -98,6 +98,13 @@ QString driverLiteral(const QSqlDriver &driver, const QVariant &value)
     return driver.formatValue(field);
 }
 
+// A PostgreSQL connection that streams results: they are read row by row as
+// they come, so compiling a plan first (the server's jit) only delays the first rows.
+void prepareForStreaming(QSqlDatabase &db)
+{
+    QSqlQuery(db).exec(QStringLiteral("SET jit = off"));
+}
+
 [[noreturn]] void failStatement(const QString &what, const QSqlError &error, const QString &sql)
 {
     throw Failure(what, error.text().trimmed() + QStringLiteral(" — ") + sql.simplified());
@@ -174,9 +181,7 @@ QSqlDatabase Connection::streamingDatabase(RecordSet::Cursor cursor, std::shared
             throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), reason);
         }
         m_streams->names << name;
-        // A streamed result is read row by row as it comes: compiling its
-        // plan first (a server's jit) only delays the first rows.
-        QSqlQuery(clone).exec(QStringLiteral("SET jit = off"));
+        prepareForStreaming(clone);
     }
     std::weak_ptr<StreamPool> pool = m_streams;
     lease = std::shared_ptr<void>(nullptr, [pool, name](void *) {
@@ -261,6 +266,8 @@ std::unique_ptr<Connection> Connection::openSibling() const
         throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), reason);
     }
     prepareOpened(db, backend());
+    if (backend() == Backend::Postgres && !m_throughOdbc)
+        prepareForStreaming(db);
     auto sibling = std::unique_ptr<Connection>(new Connection(name, m_connectionText,
                                                               makeDialect(backend(), ProcedureCatalog::names()),
                                                               m_money, m_throughOdbc));

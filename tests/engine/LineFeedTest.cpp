@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "engine/LineFeed.h"
+#include "engine/VoucherLine.h"
+#include "platform/Failure.h"
+#include "platform/outside/GlPublic.h"
+#include "platform/sql/Connection.h"
+#include "support/TestDatabases.h"
+#include "support/TestSession.h"
+
+using namespace qxmxz;
+using namespace qxmxz::test;
+
+namespace {
+
+class LineFeedTest : public BackendTest {};
+
+RecordSet voucherLines(Connection &database, int year, int byPeriod)
+{
+    return database.procedure(QStringLiteral("GL_SubsLedger"))
+        .set(QStringLiteral("KmCode"), QStringLiteral("%"))
+        .set(QStringLiteral("beginPeriod"), 1)
+        .set(QStringLiteral("endPeriod"), 12)
+        .set(QStringLiteral("bVouch"), 1)
+        .set(QStringLiteral("byPeriod"), byPeriod)
+        .set(QStringLiteral("iyear"), year)
+        .execute(RecordSet::Cursor::Forward);
+}
+
+QString describe(const VoucherLine &line)
+{
+    return QStringLiteral("%1 %2 %3-%4/%5 %6 %7 %8")
+        .arg(line.code)
+        .arg(line.period)
+        .arg(line.sign)
+        .arg(line.number)
+        .arg(line.lineNumber)
+        .arg(line.digest, line.md.toString(), line.mc.toString());
+}
+
+} // namespace
+
+// The reading thread's own connection sees the same lines in the same order
+// as the run's connection, in both orders of the ledger.
+TEST_P(LineFeedTest, FeedsTheLinesOfTheSourceInItsOrder)
+{
+    const auto session = openDemoSession(GetParam());
+    Connection &database = session->pub.database();
+    const int year = session->pub.year();
+    for (int byPeriod : {0, 1}) {
+        QStringList direct;
+        RecordSet source = voucherLines(database, year, byPeriod);
+        const VoucherLineReader reader(source);
+        VoucherLine line;
+        for (; !source.eof(); source.moveNext()) {
+            reader.read(source, line);
+            direct << describe(line);
+        }
+        source.close();
+        ASSERT_GT(direct.size(), 100) << "the demo holds enough lines to fill several batches";
+
+        QStringList fed;
+        LineFeed feed(database, [year, byPeriod](Connection &own) { return voucherLines(own, year, byPeriod); });
+        for (; const VoucherLine *l = feed.current(); feed.moveNext())
+            fed << describe(*l);
+        EXPECT_EQ(fed, direct) << "byPeriod " << byPeriod;
+    }
+}
+
+// A source the database refuses fails where the run reads its first line,
+// with the database's reason, and the feed then stands at its end.
+TEST_P(LineFeedTest, AFailureOfTheReaderReachesTheRun)
+{
+    const auto session = openDemoSession(GetParam());
+    LineFeed feed(session->pub.database(), [](Connection &own) {
+        return own.query(QStringLiteral("select ccode from no_such_table_here"), RecordSet::Cursor::Forward);
+    });
+    EXPECT_THROW(feed.current(), Failure);
+    EXPECT_EQ(feed.current(), nullptr);
+}
+
+// A run stopped after its first line closes the feed while the reader is
+// still ahead of it (or held back by the full queue); nothing more arrives.
+TEST_P(LineFeedTest, ClosingStopsAReaderThatIsAhead)
+{
+    const auto session = openDemoSession(GetParam());
+    const int year = session->pub.year();
+    LineFeed feed(session->pub.database(), [year](Connection &own) { return voucherLines(own, year, 0); });
+    ASSERT_NE(feed.current(), nullptr);
+    feed.close();
+    EXPECT_EQ(feed.current(), nullptr);
+    feed.moveNext();
+    EXPECT_EQ(feed.current(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, LineFeedTest, allBackends(), backendTestName);
