@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include "LedgerHost.h"
+#include "LineFeed.h"
 #include "LineTotals.h"
 #include "MonthGridRows.h"
 #include "VoucherLine.h"
@@ -170,13 +171,13 @@ bool kmmx::mxAllMonth()
         frmLedger->refreshWindow();
     const QString monthTable = WorkingTables::createMxzmonth(m_pub, condition);
     // The lines come ordered by account and period, the accounts in the order
-    // of the leaf list (both sorted by the server): a cursor moving forward
+    // of the leaf list (both sorted by the server): a reading moving forward
     // meets the lines of each account and period in turn, and none is held
-    // in memory longer than its row takes to write.
-    RecordSet source = server.query(QStringLiteral("Select * From ") + monthTable
-                                        + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid"),
-                                    RecordSet::Cursor::Forward);
-    const VoucherLineReader reader(source);
+    // in memory longer than its row takes to write. They are read ahead on a
+    // thread of their own while this one writes the rows.
+    const QString sourceSql = QStringLiteral("Select * From ") + monthTable
+                              + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid");
+    LineFeed source(server, [sourceSql](Connection &own) { return own.query(sourceSql, RecordSet::Cursor::Forward); });
     QHash<QString, qsizetype> leafOrder;
     for (qsizetype i = 0; i < leaves.size(); ++i)
         leafOrder.insert(leaves[i], i);
@@ -316,27 +317,18 @@ bool kmmx::mxAllMonth()
             }
         }
     };
-    VoucherLine line;
-    bool lineRead = false; // line holds the row under the cursor
+    const VoucherLine *line = nullptr; // the line the reading stands on
     auto currentLine = [&] {
-        if (source.eof())
-            return false;
-        if (!lineRead) {
-            reader.read(source, line);
-            lineRead = true;
-        }
-        return true;
+        line = source.current();
+        return line != nullptr;
     };
-    auto nextLine = [&] {
-        source.moveNext();
-        lineRead = false;
-    };
+    auto nextLine = [&] { source.moveNext(); };
     // Lines of accounts outside the leaf list belong to no row and are passed over.
     auto seekLines = [&](qsizetype leaf, int p) {
         while (currentLine()) {
-            const qsizetype at = leafOrder.value(line.code, -1);
-            if (at > leaf || (at == leaf && line.period >= p))
-                return at == leaf && line.period == p;
+            const qsizetype at = leafOrder.value(line->code, -1);
+            if (at > leaf || (at == leaf && line->period >= p))
+                return at == leaf && line->period == p;
             nextLine();
         }
         return false;
@@ -380,36 +372,36 @@ bool kmmx::mxAllMonth()
             AccSumRec month;
             ClearTotals(month);
             if (seekLines(leafIndex, p)) {
-                while (currentLine() && line.code == a && line.period == p) {
+                while (currentLine() && line->code == a && line->period == p) {
                     if (inQueryMode() && userStop())
                         break;
-                    const AccSumRec movement = movementOf(line);
+                    const AccSumRec movement = movementOf(*line);
                     PostTotals(m_pub, movement, month);
                     PostTotals(m_pub, movement, balance);
                     MonthRow row;
                     row.code = a;
                     row.name = m_pub.accountName(a);
-                    row.nian = formatNumber(m_pub.periodOfDate(line.date), QStringLiteral("00"));
+                    row.nian = formatNumber(m_pub.periodOfDate(line->date), QStringLiteral("00"));
                     row.yue = formatNumber(p, QStringLiteral("00"));
-                    row.ri = formatNumber(line.date.day(), QStringLiteral("00"));
-                    row.voucher = line.sign + u'-' + formatNumber(line.number, QStringLiteral("0000"));
-                    row.digest = line.book == 1 ? line.digest : QStringLiteral("*") + line.digest;
-                    row.book = line.book == 1 ? 1 : UnpostedBook;
+                    row.ri = formatNumber(line->date.day(), QStringLiteral("00"));
+                    row.voucher = line->sign + u'-' + formatNumber(line->number, QStringLiteral("0000"));
+                    row.digest = line->book == 1 ? line->digest : QStringLiteral("*") + line->digest;
+                    row.book = line->book == 1 ? 1 : UnpostedBook;
                     row.figures = movement;
                     copyBalance(balance, row.figures);
-                    const double quantity = line.nd_s != 0 ? line.nd_s : line.nc_s;
+                    const double quantity = line->nd_s != 0 ? line->nd_s : line->nc_s;
                     row.price = FormatPrice(m_pub, quantity, account.hasForeignCurrency()
-                                                                 ? (line.md_f.isZero() ? line.mc_f : line.md_f)
-                                                                 : (line.md.isZero() ? line.mc : line.md));
-                    row.rate = FormatRate(line.rate, m_pub.currency(line.currencyName));
+                                                                 ? (line->md_f.isZero() ? line->mc_f : line->md_f)
+                                                                 : (line->md.isZero() ? line->mc : line->md));
+                    row.rate = FormatRate(line->rate, m_pub.currency(line->currencyName));
                     row.balanceRate = CalcRate(balance.me_f, balance.me, currency);
-                    row.counterparts = line.counterparts;
-                    row.line = &line;
+                    row.counterparts = line->counterparts;
+                    row.line = line;
                     row.kind = VoucherRow;
                     addRow(row);
                     if (objHint) {
                         objHint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.curproccpz1"),
-                                                    {formatDate(line.date, QStringLiteral("yyyy-mm-dd")), row.voucher}));
+                                                    {formatDate(line->date, QStringLiteral("yyyy-mm-dd")), row.voucher}));
                         objHint->refresh();
                     }
                     nextLine();

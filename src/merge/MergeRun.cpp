@@ -4,7 +4,7 @@
 
 #include "GridTransfer.h"
 #include "MergeTable.h"
-#include "PeriodGroups.h"
+#include "VoucherFeed.h"
 #include "clsMxzHb.h"
 #include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
@@ -29,14 +29,6 @@ namespace {
 constexpr int DefaultLinesEachPage = 60;
 
 } // namespace
-
-// One row of the voucher list: one voucher of one account code.
-struct MergeRun::VoucherRow {
-    MergeStatements::VoucherKey key;
-    QString sign;
-    QDate date;
-    int book = 0;
-};
 
 MergeRun::MergeRun(clsMxzHb &hb, GlPublic &pub, const QString &code, int accountType)
     : m_hb(hb), m_pub(pub), m_code(code), m_accountType(accountType)
@@ -76,8 +68,13 @@ void MergeRun::run()
             m_controls.hint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.wait")));
             m_controls.hint->refresh();
         }
+        // The reader sorts its voucher list while the opening rows are written.
+        const GroupReading reading{m_pub.year(), m_code, m_hb.Include(), m_hb.HbType() == clsMxzHb::enuCodeDigest,
+                                   m_pub.options().homeCurrencyName};
+        VoucherFeed vouchers(m_pub.database(), reading, m_hb.iStart, m_hb.iEnd, m_hb.readsEachVoucher());
+        m_hb.iMaxFsMonth = quint8(m_pub.lastPeriodWithPostings(m_code));
         writeOpening();
-        mergeVouchers();
+        mergeVouchers(vouchers, reading.byDigest);
         m_transfer->final();
         m_rows->close();
         MergeTable::numberRows(m_pub, m_table);
@@ -110,7 +107,6 @@ void MergeRun::begin()
         m_controls.header->setEnabled(false);
     m_hb.lngStartRecord = 0;
     m_hb.lngEndRecord = 0;
-    m_hb.iMaxFsMonth = quint8(m_pub.lastPeriodWithPostings(m_code));
     if (m_hb.iLinesEachPage == 0)
         m_hb.iLinesEachPage = DefaultLinesEachPage;
     if (inQueryState()) {
@@ -136,40 +132,15 @@ void MergeRun::writeOpening()
     m_cumulative = m_current;
 }
 
-void MergeRun::mergeVouchers()
+void MergeRun::mergeVouchers(VoucherFeed &vouchers, bool byDigest)
 {
-    const bool include = m_hb.Include();
-    const bool byDigest = m_hb.HbType() == clsMxzHb::enuCodeDigest;
-    if (m_hb.readsEachVoucher())
-        m_groups = std::make_unique<EachVoucherGroups>(m_pub, include, byDigest);
-    else
-        m_groups = std::make_unique<PeriodGroups>(m_pub, m_code, include, byDigest);
     if (inPrintState() && m_controls.hint) {
         m_controls.hint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.00778")));
         m_controls.hint->refresh();
     }
-    RecordSet list = m_pub.database().query(
-        MergeStatements::voucherList(m_pub.year(), m_code, m_hb.iStart, m_hb.iEnd, include), RecordSet::Cursor::Forward);
-    const int codeField = list.fieldIndex(QStringLiteral("ccode"));
-    const int periodField = list.fieldIndex(QStringLiteral("iperiod"));
-    const int signField = list.fieldIndex(QStringLiteral("csign"));
-    const int sequenceField = list.fieldIndex(QStringLiteral("isignseq"));
-    const int numberField = list.fieldIndex(QStringLiteral("ino_id"));
-    const int dateField = list.fieldIndex(QStringLiteral("dbill_date"));
-    const int bookField = list.fieldIndex(QStringLiteral("ibook"));
-
     int lastPeriod = 0;
-    VoucherRow voucher;
-    for (; !list.eof(); list.moveNext()) {
-        voucher.key.code = list.field(codeField).toString().trimmed();
-        voucher.key.period = list.field(periodField).toInt();
-        voucher.key.signSequence = list.field(sequenceField).toInt();
-        voucher.key.number = list.field(numberField).toInt();
-        voucher.sign = list.field(signField).toString().trimmed();
-        voucher.date = toDate(list.field(dateField));
-        voucher.book = list.field(bookField).toInt();
-
-        if (lastPeriod != 0 && voucher.key.period != lastPeriod) {
+    for (const MergedVoucher *voucher; (voucher = vouchers.current()); vouchers.moveNext()) {
+        if (lastPeriod != 0 && voucher->key.period != lastPeriod) {
             periodSubtotal(lastPeriod);
             for (AccSumRec &record : m_current)
                 ClearMovement(record);
@@ -178,43 +149,30 @@ void MergeRun::mergeVouchers()
             m_stopped = true;
             break;
         }
-        mergeVoucher(voucher);
-        lastPeriod = voucher.key.period;
+        mergeVoucher(*voucher, byDigest);
+        lastPeriod = voucher->key.period;
     }
-    list.close();
+    vouchers.close();
     if (!m_stopped && lastPeriod != 0)
         periodSubtotal(lastPeriod);
 }
 
-void MergeRun::mergeVoucher(const VoucherRow &voucher)
+void MergeRun::mergeVoucher(const MergedVoucher &voucher, bool byDigest)
 {
-    const bool byDigest = m_hb.HbType() == clsMxzHb::enuCodeDigest;
-    m_debitSummary.reset();
-    m_creditSummary.reset();
-    const QList<MergeGroup> groups = m_groups->groupsOf(voucher.key);
-    for (const MergeGroup &group : groups) {
+    for (const MergeGroup &group : voucher.groups) {
         const qsizetype index = m_currencyNames.indexOf(group.currencyName);
         if (index >= 0 && index + 1 < m_current.size())
             PostTotals(m_pub, group.movement, m_current[index + 1]);
         PostTotals(m_pub, group.movement, m_current[0]);
-        writeGroupRow(voucher, group, byDigest ? group.digest : summaryOf(voucher, group));
-        showProgress(voucher);
+        writeGroupRow(voucher, group,
+                      byDigest ? group.digest : (group.isDebit() ? voucher.debitSummary : voucher.creditSummary));
         m_transfer->rowWritten();
     }
+    if (!voucher.groups.isEmpty())
+        showProgress(voucher);
 }
 
-// The summary of a group merged by account: that of the voucher's first line
-// of the account on the group's side. Both sides give the same answer for
-// every group of a voucher, so each is looked up once per voucher.
-QString MergeRun::summaryOf(const VoucherRow &voucher, const MergeGroup &group)
-{
-    std::optional<QString> &cached = group.isDebit() ? m_debitSummary : m_creditSummary;
-    if (!cached)
-        cached = m_groups->summaryOf(voucher.key, group.isDebit());
-    return *cached;
-}
-
-void MergeRun::writeGroupRow(const VoucherRow &voucher, const MergeGroup &group, const QString &summary)
+void MergeRun::writeGroupRow(const MergedVoucher &voucher, const MergeGroup &group, const QString &summary)
 {
     DynasetRecordSet &rs = *m_rows;
     const AccSumRec &m = group.movement;
@@ -255,7 +213,7 @@ void MergeRun::writeGroupRow(const VoucherRow &voucher, const MergeGroup &group,
     rs.update();
 }
 
-void MergeRun::showProgress(const VoucherRow &voucher)
+void MergeRun::showProgress(const MergedVoucher &voucher)
 {
     if (!m_controls.hint || inPrintState())
         return;

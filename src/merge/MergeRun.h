@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <QVector>
 #include <memory>
-#include <optional>
 
 #include "HostControls.h"
 #include "MergeGroup.h"
@@ -19,7 +18,8 @@ class DynasetRecordSet;
 class GlPublic;
 class GridTransfer;
 class RecordSet;
-class VoucherGroupSource;
+struct MergedVoucher;
+class VoucherFeed;
 class clsMxzHb;
 
 // One merged ledger of one code (mxzEndKmQuery): reads the members of its
@@ -43,15 +43,12 @@ public:
     QString tableName() const { return m_table; }
 
 private:
-    struct VoucherRow;
-
     void begin();
     void writeOpening();
-    void mergeVouchers();
-    void mergeVoucher(const VoucherRow &voucher);
-    void writeGroupRow(const VoucherRow &voucher, const MergeGroup &group, const QString &summary);
-    QString summaryOf(const VoucherRow &voucher, const MergeGroup &group);
-    void showProgress(const VoucherRow &voucher);
+    void mergeVouchers(VoucherFeed &vouchers, bool byDigest);
+    void mergeVoucher(const MergedVoucher &voucher, bool byDigest);
+    void writeGroupRow(const MergedVoucher &voucher, const MergeGroup &group, const QString &summary);
+    void showProgress(const MergedVoucher &voucher);
     void periodSubtotal(int period);
     void writeCurrencyTotals(int period, const QVector<AccSumRec> &records, bool cumulative);
     void finish();
@@ -69,13 +66,10 @@ private:
     QString m_table;
     std::unique_ptr<DynasetRecordSet> m_rows;
     std::unique_ptr<GridTransfer> m_transfer;
-    std::unique_ptr<VoucherGroupSource> m_groups;
     QStringList m_currencyNames;
     QVector<AccSumRec> m_current;
     QVector<AccSumRec> m_cumulative;
     bool m_stopped = false;
-    // The summaries of the voucher being merged, looked up once per side.
-    std::optional<QString> m_debitSummary, m_creditSummary;
 };
 
 } // namespace qxmxz

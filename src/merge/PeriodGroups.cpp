@@ -1,38 +1,36 @@
 #include "PeriodGroups.h"
 
-#include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/sql/RecordSet.h"
 
 namespace qxmxz {
 
-EachVoucherGroups::EachVoucherGroups(GlPublic &pub, bool includeUnposted, bool byDigest)
-    : m_pub(pub), m_includeUnposted(includeUnposted), m_byDigest(byDigest)
+EachVoucherGroups::EachVoucherGroups(Connection &database, GroupReading reading)
+    : m_database(database), m_reading(std::move(reading))
 {
 }
 
 QList<MergeGroup> EachVoucherGroups::groupsOf(const MergeStatements::VoucherKey &voucher)
 {
-    const QString condition = MergeStatements::voucherCondition(m_pub.year(), voucher, m_includeUnposted);
-    const QString home = m_pub.options().homeCurrencyName;
+    const QString condition = MergeStatements::voucherCondition(m_reading.year, voucher, m_reading.includeUnposted);
     QList<MergeGroup> groups;
-    RecordSet rs = m_pub.database().query(MergeStatements::groupedLines(condition, m_byDigest));
+    RecordSet rs = m_database.query(MergeStatements::groupedLines(condition, m_reading.byDigest));
     for (; !rs.eof(); rs.moveNext())
-        groups.append(readMergeGroup(rs, m_byDigest, home));
+        groups.append(readMergeGroup(rs, m_reading.byDigest, m_reading.homeCurrency));
     rs.close();
     return groups;
 }
 
 QString EachVoucherGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide)
 {
-    RecordSet rs = m_pub.database().query(MergeStatements::summaryLookup(m_pub.year(), voucher, debitSide));
+    RecordSet rs = m_database.query(MergeStatements::summaryLookup(m_reading.year, voucher, debitSide));
     const QString summary = rs.eof() ? QString() : rs.text(QStringLiteral("cdigest"));
     rs.close();
     return summary;
 }
 
-PeriodGroups::PeriodGroups(GlPublic &pub, const QString &code, bool includeUnposted, bool byDigest)
-    : m_pub(pub), m_code(code), m_includeUnposted(includeUnposted), m_byDigest(byDigest)
+PeriodGroups::PeriodGroups(Connection &database, GroupReading reading)
+    : m_database(database), m_reading(std::move(reading))
 {
 }
 
@@ -60,17 +58,16 @@ void PeriodGroups::loadGroups(int period)
 {
     m_groups.clear();
     m_groupsPeriod = period;
-    const QString home = m_pub.options().homeCurrencyName;
-    RecordSet rs = m_pub.database().query(
-        MergeStatements::groupedLinesOfPeriod(m_pub.year(), m_code, period, m_includeUnposted, m_byDigest),
-        RecordSet::Cursor::Forward);
+    RecordSet rs = m_database.query(MergeStatements::groupedLinesOfPeriod(m_reading.year, m_reading.code, period,
+                                                                          m_reading.includeUnposted, m_reading.byDigest),
+                                    RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
     const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
     const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
     for (; !rs.eof(); rs.moveNext()) {
         const Key key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
                       rs.field(codeField).toString().trimmed()};
-        m_groups[key].append(readMergeGroup(rs, m_byDigest, home));
+        m_groups[key].append(readMergeGroup(rs, m_reading.byDigest, m_reading.homeCurrency));
     }
     rs.close();
 }
@@ -81,8 +78,8 @@ void PeriodGroups::loadSummaries(int period)
 {
     m_summaries.clear();
     m_summariesPeriod = period;
-    RecordSet rs = m_pub.database().query(MergeStatements::summariesOfPeriod(m_pub.year(), m_code, period),
-                                          RecordSet::Cursor::Forward);
+    RecordSet rs = m_database.query(MergeStatements::summariesOfPeriod(m_reading.year, m_reading.code, period),
+                                    RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
     const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
     const int codeField = rs.fieldIndex(QStringLiteral("ccode"));

@@ -10,7 +10,18 @@
 
 namespace qxmxz {
 
-class GlPublic;
+class Connection;
+
+// What a merged ledger reads: the accounts under `code` in the year, posted
+// vouchers only unless unposted ones are included, grouped by summary or by
+// account; a line without a currency is in the home currency.
+struct GroupReading {
+    int year = 0;
+    QString code;
+    bool includeUnposted = false;
+    bool byDigest = false;
+    QString homeCurrency;
+};
 
 // Where a merged ledger gets the summed groups of each voucher and the
 // summaries of its sides.
@@ -27,14 +38,13 @@ public:
 // reference the period reading is compared with.
 class EachVoucherGroups : public VoucherGroupSource {
 public:
-    EachVoucherGroups(GlPublic &pub, bool includeUnposted, bool byDigest);
+    EachVoucherGroups(Connection &database, GroupReading reading);
     QList<MergeGroup> groupsOf(const MergeStatements::VoucherKey &voucher) override;
     QString summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) override;
 
 private:
-    GlPublic &m_pub;
-    bool m_includeUnposted;
-    bool m_byDigest;
+    Connection &m_database;
+    GroupReading m_reading;
 };
 
 // Two ordered statements per period for all vouchers of the accounts under
@@ -44,7 +54,7 @@ private:
 // which cost more than the rows they bring, are gone.
 class PeriodGroups : public VoucherGroupSource {
 public:
-    PeriodGroups(GlPublic &pub, const QString &code, bool includeUnposted, bool byDigest);
+    PeriodGroups(Connection &database, GroupReading reading);
     QList<MergeGroup> groupsOf(const MergeStatements::VoucherKey &voucher) override;
     QString summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) override;
 
@@ -66,10 +76,8 @@ private:
     void loadGroups(int period);
     void loadSummaries(int period);
 
-    GlPublic &m_pub;
-    QString m_code;
-    bool m_includeUnposted;
-    bool m_byDigest;
+    Connection &m_database;
+    GroupReading m_reading;
     int m_groupsPeriod = 0;
     int m_summariesPeriod = 0;
     QHash<Key, QList<MergeGroup>> m_groups;

@@ -5,6 +5,7 @@
 #include <QMap>
 
 #include "MergeRig.h"
+#include "platform/Failure.h"
 #include "platform/sql/Connection.h"
 #include "services/GridColours.h"
 #include "support/Printers.h"
@@ -208,8 +209,26 @@ TEST_P(MergedLedger, AStopBeforeAVoucherKeepsWhatWasWrittenAndShowsIt)
     ASSERT_GT(r->rows(), 0);
     EXPECT_EQ(kindOf(*r, r->rows() - 1), MergedRow::Voucher) << "no subtotal after a stop";
     const Walk w = walk(*r);
-    EXPECT_GE(w.voucherRows, 39); // the hint counts the wait text and each group
+    EXPECT_GE(w.voucherRows, 39); // the hint counts the wait text and each voucher
     EXPECT_LT(w.voucherRows, 60);
+}
+
+// The vouchers are read on a second connection: a statement the database
+// refuses there ends the query with the statement named, and the window's
+// header and stop button are left as after any query.
+TEST_P(MergedLedger, AVoucherListTheDatabaseRefusesEndsTheQueryWithTheStatementNamed)
+{
+    auto session = openScratchDemoSession(GetParam());
+    session->login->connection().execute(QStringLiteral("ALTER TABLE GL_accvouch RENAME COLUMN csign TO csign_gone"));
+    MergeRig r(std::move(session));
+    try {
+        r.query(QStringLiteral("100201"), clsMxzHb::enuCodeDigest);
+        ADD_FAILURE() << "the query did not fail";
+    } catch (const Failure &failure) {
+        EXPECT_TRUE(failure.detail().contains(QStringLiteral("csign"))) << failure.detail().toStdString();
+    }
+    EXPECT_TRUE(r.header.isEnabled());
+    EXPECT_FALSE(r.stop.isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, MergedLedger, allBackends(), backendTestName);

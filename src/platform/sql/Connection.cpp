@@ -254,7 +254,7 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
         new Connection(name, withoutPassword(url), makeDialect(backend, ProcedureCatalog::names()), money, throughOdbc));
 }
 
-std::unique_ptr<Connection> Connection::openSibling() const
+std::unique_ptr<Connection> Connection::openSibling(Streams streams) const
 {
     const QString name = nextConnectionName();
     // The overload by name may be called on any thread; the clone belongs to the caller's.
@@ -268,10 +268,14 @@ std::unique_ptr<Connection> Connection::openSibling() const
     prepareOpened(db, backend());
     if (backend() == Backend::Postgres && !m_throughOdbc)
         prepareForStreaming(db);
+    // A reading thread passes over its pages once, in the order of an index:
+    // a small page cache of its own serves it as well as the main one's.
+    if (backend() == Backend::Sqlite)
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-2048"));
     auto sibling = std::unique_ptr<Connection>(new Connection(name, m_connectionText,
                                                               makeDialect(backend(), ProcedureCatalog::names()),
                                                               m_money, m_throughOdbc));
-    sibling->m_streamsOnItself = true;
+    sibling->m_streamsOnItself = streams == Streams::OnItself;
     return sibling;
 }
 

@@ -41,9 +41,11 @@ public:
     static std::unique_ptr<Connection> open(const QString &url);
     // A connection of its own to the same database, for a reading thread: it
     // is opened, used and dropped on the thread that calls this (a Qt
-    // connection belongs to the thread that opens it), and it only streams
-    // one result at a time, on itself.
-    std::unique_ptr<Connection> openSibling() const;
+    // connection belongs to the thread that opens it). By default it streams
+    // one result at a time, on itself; a reading that runs other statements
+    // while it streams asks for clones of its own, as the main connection has.
+    enum class Streams { OnItself, OnClones };
+    std::unique_ptr<Connection> openSibling(Streams streams = Streams::OnItself) const;
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;

@@ -1,0 +1,163 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "Connection.h"
+
+namespace qxmxz {
+
+// Items read from the database on a thread of their own: a producer runs
+// there on a second connection to the same database (opened, used and
+// dropped on that thread) and puts its items one by one, while the run's
+// thread takes them in the same order. A bounded queue of batches stands
+// between the two, so a slow taker holds back the producer, not memory.
+// Only the run's thread touches the working tables, the grid and the main
+// connection.
+//
+// Closing (or destroying) stops the producer at its next item and waits for
+// it; a failure of the producer is thrown from `current` where the run would
+// have met it reading the database itself.
+template <class Item>
+class ReadAhead {
+public:
+    // Where the producer puts its items; `put` is false once the reading is
+    // closed, and the producer should then return.
+    class Sink {
+    public:
+        bool put(Item &&item)
+        {
+            m_batch.push_back(std::move(item));
+            return m_batch.size() < m_owner.m_batchItems || flush();
+        }
+
+    private:
+        friend class ReadAhead;
+        explicit Sink(ReadAhead &owner) : m_owner(owner) { m_batch.reserve(owner.m_batchItems); }
+        bool flush()
+        {
+            if (m_batch.empty())
+                return true;
+            const bool open = m_owner.push(std::move(m_batch));
+            m_batch = Batch();
+            m_batch.reserve(m_owner.m_batchItems);
+            return open;
+        }
+        ReadAhead &m_owner;
+        std::vector<Item> m_batch;
+    };
+    using Producer = std::function<void(Connection &own, Sink &sink)>;
+
+    // Items a batch and batches waiting: enough to keep the taker busy while
+    // the producer waits on the database, small enough to hold beside the grid.
+    ReadAhead(const Connection &database, Producer producer,
+              Connection::Streams streams = Connection::Streams::OnItself, std::size_t batchItems = 128,
+              std::size_t queuedBatches = 8)
+        : m_batchItems(batchItems), m_queuedBatches(queuedBatches)
+    {
+        m_producer = std::thread([this, &database, streams, producer = std::move(producer)] {
+            produce(database, streams, producer);
+        });
+    }
+    ~ReadAhead() { close(); }
+    ReadAhead(const ReadAhead &) = delete;
+    ReadAhead &operator=(const ReadAhead &) = delete;
+
+    // The item the reading stands on; nullptr after the last one.
+    const Item *current()
+    {
+        while (!m_atEnd && m_next >= m_batch.size()) {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return !m_queue.empty() || m_finished; });
+            if (!m_queue.empty()) {
+                m_batch = std::move(m_queue.front());
+                m_queue.pop_front();
+                m_next = 0;
+                lock.unlock();
+                m_changed.notify_all();
+            } else {
+                m_atEnd = true;
+                if (m_failure)
+                    std::rethrow_exception(m_failure);
+            }
+        }
+        return m_atEnd ? nullptr : &m_batch[m_next];
+    }
+
+    void moveNext()
+    {
+        if (current())
+            ++m_next;
+    }
+
+    void close()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_closing = true;
+            m_queue.clear();
+        }
+        m_changed.notify_all();
+        if (m_producer.joinable())
+            m_producer.join();
+        m_atEnd = true;
+        m_batch.clear();
+    }
+
+private:
+    using Batch = std::vector<Item>;
+
+    void produce(const Connection &database, Connection::Streams streams, const Producer &producer)
+    {
+        try {
+            const std::unique_ptr<Connection> own = database.openSibling(streams);
+            Sink sink(*this);
+            producer(*own, sink);
+            sink.flush();
+        } catch (...) {
+            std::lock_guard lock(m_mutex);
+            m_failure = std::current_exception();
+        }
+        {
+            std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_changed.notify_all();
+    }
+
+    bool push(Batch &&batch)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_closing || m_queue.size() < m_queuedBatches; });
+        if (m_closing)
+            return false;
+        m_queue.push_back(std::move(batch));
+        lock.unlock();
+        m_changed.notify_all();
+        return true;
+    }
+
+    const std::size_t m_batchItems;
+    const std::size_t m_queuedBatches;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Batch> m_queue;
+    bool m_finished = false; // the producer has returned or failed
+    bool m_closing = false;
+    std::exception_ptr m_failure;
+
+    Batch m_batch; // the run's thread's own
+    std::size_t m_next = 0;
+    bool m_atEnd = false;
+    std::thread m_producer;
+};
+
+} // namespace qxmxz
