@@ -85,16 +85,29 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
     }
     const QString codePattern = likePrefixParameter(sKmCode) + QLatin1Char('%');
     const int beginPeriod = bBeginPeriod, endPeriod = bEndPeriod, unposted = bIncludeUnposted, year = m_pub.year();
-    LineFeed source(m_pub.database(), [=](Connection &database) {
-        return database.procedure(QStringLiteral("GL_SubsLedger"))
-            .set(QStringLiteral("KmCode"), codePattern)
-            .set(QStringLiteral("beginPeriod"), beginPeriod)
-            .set(QStringLiteral("endPeriod"), endPeriod)
-            .set(QStringLiteral("bVouch"), unposted)
-            .set(QStringLiteral("byPeriod"), byPeriod ? 1 : 0)
-            .set(QStringLiteral("iyear"), year)
-            .execute(RecordSet::Cursor::Forward);
-    });
+    auto linesOf = [=](int first, int last) -> LineFeed::Query {
+        return [=](Connection &database) {
+            return database.procedure(QStringLiteral("GL_SubsLedger"))
+                .set(QStringLiteral("KmCode"), codePattern)
+                .set(QStringLiteral("beginPeriod"), first)
+                .set(QStringLiteral("endPeriod"), last)
+                .set(QStringLiteral("bVouch"), unposted)
+                .set(QStringLiteral("byPeriod"), byPeriod ? 1 : 0)
+                .set(QStringLiteral("iyear"), year)
+                .execute(RecordSet::Cursor::Forward);
+        };
+    };
+    // In period order the period leads the sort: asked a period at a time,
+    // the database sorts one period's lines before the first row instead of
+    // the whole range's, and the results read one after the other are the
+    // range's in its order.
+    QList<LineFeed::Query> queries;
+    if (byPeriod)
+        for (int p = beginPeriod; p <= endPeriod; ++p)
+            queries << linesOf(p, p);
+    else
+        queries << linesOf(beginPeriod, endPeriod);
+    LineFeed source(m_pub.database(), std::move(queries));
     m_pub.database().execute(QStringLiteral("SET NOCOUNT OFF "));
 
     auto beginAccount = [&](const AccountRecord &account) {

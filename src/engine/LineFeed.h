@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <functional>
 
 #include "VoucherLine.h"
@@ -14,10 +15,14 @@ class RecordSet;
 // own: the source is queried and its rows are turned into lines there, on a
 // second connection to the same database, while the run's thread writes the
 // rows of the lines already read.
+//
+// With several queries their results are read one after the other, as if
+// they were one.
 class LineFeed : public ReadAhead<VoucherLine> {
 public:
     using Query = std::function<RecordSet(Connection &)>;
     LineFeed(const Connection &database, Query query);
+    LineFeed(const Connection &database, QList<Query> queries);
 };
 
 } // namespace qxmxz

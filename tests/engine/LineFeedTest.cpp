@@ -17,12 +17,12 @@ namespace {
 
 class LineFeedTest : public BackendTest {};
 
-RecordSet voucherLines(Connection &database, int year, int byPeriod)
+RecordSet voucherLines(Connection &database, int year, int byPeriod, int firstPeriod = 1, int lastPeriod = 12)
 {
     return database.procedure(QStringLiteral("GL_SubsLedger"))
         .set(QStringLiteral("KmCode"), QStringLiteral("%"))
-        .set(QStringLiteral("beginPeriod"), 1)
-        .set(QStringLiteral("endPeriod"), 12)
+        .set(QStringLiteral("beginPeriod"), firstPeriod)
+        .set(QStringLiteral("endPeriod"), lastPeriod)
         .set(QStringLiteral("bVouch"), 1)
         .set(QStringLiteral("byPeriod"), byPeriod)
         .set(QStringLiteral("iyear"), year)
@@ -67,6 +67,29 @@ TEST_P(LineFeedTest, FeedsTheLinesOfTheSourceInItsOrder)
             fed << describe(*l);
         EXPECT_EQ(fed, direct) << "byPeriod " << byPeriod;
     }
+}
+
+// Several queries read as one: the year's lines in period order asked a
+// period at a time are the lines of the year asked at once, in their order.
+TEST_P(LineFeedTest, FeedsSeveralQueriesOneAfterTheOther)
+{
+    const auto session = openDemoSession(GetParam());
+    Connection &database = session->pub.database();
+    const int year = session->pub.year();
+    QStringList whole;
+    LineFeed once(database, [year](Connection &own) { return voucherLines(own, year, 1); });
+    for (; const VoucherLine *l = once.current(); once.moveNext())
+        whole << describe(*l);
+    ASSERT_GT(whole.size(), 100);
+
+    QList<LineFeed::Query> periods;
+    for (int p = 1; p <= 12; ++p)
+        periods << [year, p](Connection &own) { return voucherLines(own, year, 1, p, p); };
+    QStringList fed;
+    LineFeed byPeriods(database, periods);
+    for (; const VoucherLine *l = byPeriods.current(); byPeriods.moveNext())
+        fed << describe(*l);
+    EXPECT_EQ(fed, whole);
 }
 
 // A source the database refuses fails where the run reads its first line,
