@@ -12,6 +12,7 @@
 #include "platform/sql/Connection.h"
 #include "platform/sql/LocalDatabase.h"
 #include "platform/sql/LocalRecordSet.h"
+#include "platform/sql/ReadAhead.h"
 #include "platform/ui/HeaderModel.h"
 #include "platform/ui/HintState.h"
 #include "platform/ui/StopButtonState.h"
@@ -60,6 +61,8 @@ void MergeRun::run()
         LocalDatabase &local = m_pub.localDatabase();
         m_table = MergeTable::create(m_pub);
         m_rows = std::make_unique<DynasetRecordSet>(local.openDynaset(m_table));
+        // The rows are numbered 1, 2, … in the order they are written.
+        m_rows->numberAddedRows(QStringLiteral("iListCount"), 1);
         const qint32 batchSize = m_hb.iOnePageNum > 0 ? m_hb.iOnePageNum : m_hb.iLinesEachPage;
         m_transfer = std::make_unique<GridTransfer>(m_controls.grid, *m_rows, m_hb.lngStartRecord,
                                                     m_hb.lngEndRecord, batchSize);
@@ -72,12 +75,21 @@ void MergeRun::run()
         const GroupReading reading{m_pub.year(), m_code, m_hb.Include(), m_hb.HbType() == clsMxzHb::enuCodeDigest,
                                    m_pub.options().homeCurrencyName};
         VoucherFeed vouchers(m_pub.database(), reading, m_hb.iStart, m_hb.iEnd, m_hb.readsEachVoucher());
-        m_hb.iMaxFsMonth = quint8(m_pub.lastPeriodWithPostings(m_code));
+        // The account's last period with postings reads every line of the
+        // account too: it is asked beside the ledger, not in the window's way.
+        ReadAhead<int> lastPosted(m_pub.database(), [reading](Connection &own, ReadAhead<int>::Sink &sink) {
+            sink.put(GlPublic::lastPeriodWithPostings(own, reading.year, reading.code));
+        });
         writeOpening();
         mergeVouchers(vouchers, reading.byDigest);
+        // Waiting for it, the window still answers.
+        const int *last = lastPosted.current([this] {
+            m_controls.userStop();
+            return true;
+        });
+        m_hb.iMaxFsMonth = quint8(last ? *last : 0);
         m_transfer->final();
         m_rows->close();
-        MergeTable::numberRows(m_pub, m_table);
         transaction.commit();
     } catch (...) {
         finish();
@@ -138,8 +150,13 @@ void MergeRun::mergeVouchers(VoucherFeed &vouchers, bool byDigest)
         m_controls.hint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.00778")));
         m_controls.hint->refresh();
     }
+    // While the reader is behind, the window still answers and may be stopped.
+    auto keepWaiting = [this] {
+        m_stopped = m_stopped || m_controls.userStop();
+        return !m_stopped;
+    };
     int lastPeriod = 0;
-    for (const MergedVoucher *voucher; (voucher = vouchers.current()); vouchers.moveNext()) {
+    for (const MergedVoucher *voucher; (voucher = vouchers.current(keepWaiting)); vouchers.moveNext()) {
         if (lastPeriod != 0 && voucher->key.period != lastPeriod) {
             periodSubtotal(lastPeriod);
             for (AccSumRec &record : m_current)

@@ -33,11 +33,4 @@ QString create(GlPublic &pub)
     return name;
 }
 
-void numberRows(GlPublic &pub, const QString &name)
-{
-    // The local database keeps a fresh table's rows in the order of their
-    // row ids, starting at 1.
-    pub.localDatabase().execute(QStringLiteral("UPDATE ") + name + QStringLiteral(" SET iListCount = rowid"));
-}
-
 } // namespace qxmxz::MergeTable

@@ -17,8 +17,6 @@ const QStringList &columns();
 // Creates the table under a fresh name for "mxfirst" in the local database;
 // returns the name.
 QString create(GlPublic &pub);
-// Numbers the rows 1, 2, … in the order they were written.
-void numberRows(GlPublic &pub, const QString &name);
 
 } // namespace MergeTable
 } // namespace qxmxz

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <chrono>
+#include <future>
 
 #include "engine/LineFeed.h"
 #include "engine/VoucherLine.h"
@@ -116,6 +118,29 @@ TEST_P(LineFeedTest, ClosingStopsAReaderThatIsAhead)
     EXPECT_EQ(feed.current(), nullptr);
     feed.moveNext();
     EXPECT_EQ(feed.current(), nullptr);
+}
+
+// A run waiting for a reader that is behind is called back while it waits
+// (a window answers its events there); giving up leaves the feed where it
+// stood, and the lines still come once the reader has them.
+TEST_P(LineFeedTest, AWaitingRunIsCalledBackAndMayGiveUp)
+{
+    const auto session = openDemoSession(GetParam());
+    const int year = session->pub.year();
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    LineFeed feed(session->pub.database(), [year, released](Connection &own) {
+        released.wait();
+        return voucherLines(own, year, 0);
+    });
+    int calls = 0;
+    EXPECT_EQ(feed.current([&] { return ++calls < 3; }, std::chrono::milliseconds(5)), nullptr);
+    EXPECT_EQ(calls, 3);
+    release.set_value();
+    calls = 0;
+    const VoucherLine *first = feed.current([&] { return ++calls > 0; }, std::chrono::milliseconds(5));
+    ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(first->code.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, LineFeedTest, allBackends(), backendTestName);

@@ -181,6 +181,12 @@ TEST_P(MergedLedger, RowsReachTheGridInBatchesWhileTheQueryRuns)
     for (int row = 0; row < r->rows(); ++row)
         for (int column : {Voucher, Digest, Debit, Credit, Balance})
             ASSERT_EQ(r->cell(row, column), table[row][column]) << "row " << row;
+    // The query leaves the account's last period with postings on the object.
+    EXPECT_GT(r->hb.iMaxFsMonth, 0);
+    EXPECT_EQ(r->hb.iMaxFsMonth, r->pub().lastPeriodWithPostings(QStringLiteral("100201")));
+    // The table numbers its rows in the order they were written.
+    for (qsizetype row = 0; row < table.size(); ++row)
+        ASSERT_EQ(table[row].last(), QString::number(row + 1)) << "row " << row;
     EXPECT_TRUE(r->header.isEnabled());
     EXPECT_FALSE(r->stop.isEnabled());
 

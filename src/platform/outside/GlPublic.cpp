@@ -262,8 +262,13 @@ SignedBalance GlPublic::openingBalance(const QString &code, int period, bool inc
 
 int GlPublic::lastPeriodWithPostings(const QString &code) const
 {
-    RecordSet rs = database().query(QStringLiteral("select max(iperiod) as last from GL_accvouch where iyear=")
-                                    + QString::number(year()) + QStringLiteral(" and ccode like N'")
+    return lastPeriodWithPostings(database(), year(), code);
+}
+
+int GlPublic::lastPeriodWithPostings(Connection &database, int year, const QString &code)
+{
+    RecordSet rs = database.query(QStringLiteral("select max(iperiod) as last from GL_accvouch where iyear=")
+                                    + QString::number(year) + QStringLiteral(" and ccode like N'")
                                     + sqlLikePrefix(code) + QStringLiteral("%' and ibook=1 and (iflag is null or iflag=2)"));
     return rs.eof() ? 0 : rs.field(QStringLiteral("last")).toInt();
 }

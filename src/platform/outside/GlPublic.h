@@ -92,6 +92,8 @@ public:
     SignedBalance openingBalance(const QString &code, int period, bool includeUnposted) const;
     // The last period in which the account has posted lines (0 when none).
     int lastPeriodWithPostings(const QString &code) const;
+    // The same asked on any connection to the accounting database (a reading thread's own).
+    static int lastPeriodWithPostings(Connection &database, int year, const QString &code);
 
     // ---- calendar
     int year() const;

@@ -142,6 +142,14 @@ void LocalRecordSet::setField(const QString &name, const QVariant &value)
     setField(index, value);
 }
 
+void LocalRecordSet::numberAddedRows(const QString &column, qint64 first)
+{
+    m_numberColumn = fieldIndex(column);
+    if (m_numberColumn < 0)
+        throw Failure(QStringLiteral("The working table %1 has no column %2").arg(m_source, column));
+    m_nextNumber = first;
+}
+
 void LocalRecordSet::update()
 {
     if (m_editMode == EditMode::None)
@@ -157,6 +165,8 @@ void LocalRecordSet::update()
                 database(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                 .arg(quotedIdentifier(m_table), names.join(u','), marks.join(u',')));
         }
+        if (m_numberColumn >= 0)
+            m_pending[m_numberColumn] = m_nextNumber++;
         for (int i = 0; i < m_pending.size(); ++i)
             m_insert->bind(i + 1, m_pending[i]);
         m_insert->step();

@@ -46,6 +46,10 @@ public:
     // unchanged, as on the platform this follows.
     void update();
     bool editing() const { return m_editMode != EditMode::None; }
+    // Writes `first`, `first` + 1, … into the column of every row added from
+    // now on, as it is written (a fresh table appended to in order numbers
+    // its rows as their row ids, without a pass over the table afterwards).
+    void numberAddedRows(const QString &column, qint64 first);
 
 protected:
     enum class EditMode { None, Adding, Editing };
@@ -69,6 +73,8 @@ private:
     QVector<QVariant> m_pending;
     QVector<bool> m_changed;
     std::shared_ptr<SqliteStatement> m_insert;
+    int m_numberColumn = -1;
+    qint64 m_nextNumber = 0;
 };
 
 // A dynaset over a table or a SELECT. Over a table it reads the rows in the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -74,9 +75,23 @@ public:
     // The item the reading stands on; nullptr after the last one.
     const Item *current()
     {
+        return current([] { return true; }, std::chrono::hours(1));
+    }
+
+    // The same, calling `waiting` at every `slice` it waits for the producer
+    // (a window lets its events through there); nullptr at once when
+    // `waiting` returns false, the reading standing where it was.
+    template <class Waiting>
+    const Item *current(Waiting &&waiting, std::chrono::milliseconds slice = std::chrono::milliseconds(20))
+    {
         while (!m_atEnd && m_next >= m_batch.size()) {
             std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [this] { return !m_queue.empty() || m_finished; });
+            if (!m_changed.wait_for(lock, slice, [this] { return !m_queue.empty() || m_finished; })) {
+                lock.unlock();
+                if (!waiting())
+                    return nullptr;
+                continue;
+            }
             if (!m_queue.empty()) {
                 m_batch = std::move(m_queue.front());
                 m_queue.pop_front();
