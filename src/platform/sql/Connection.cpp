@@ -265,13 +265,11 @@ std::unique_ptr<Connection> Connection::openSibling(Streams streams) const
         QSqlDatabase::removeDatabase(name);
         throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), reason);
     }
-    prepareOpened(db, backend());
-    if (backend() == Backend::Postgres && !m_throughOdbc)
-        prepareForStreaming(db);
     // A reading thread passes over its pages once, in the order of an index:
     // a small page cache of its own serves it as well as the main one's.
-    if (backend() == Backend::Sqlite)
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=-2048"));
+    prepareOpened(db, backend(), SiblingCacheKiB);
+    if (backend() == Backend::Postgres && !m_throughOdbc)
+        prepareForStreaming(db);
     auto sibling = std::unique_ptr<Connection>(new Connection(name, m_connectionText,
                                                               makeDialect(backend(), ProcedureCatalog::names()),
                                                               m_money, m_throughOdbc));
@@ -279,14 +277,14 @@ std::unique_ptr<Connection> Connection::openSibling(Streams streams) const
     return sibling;
 }
 
-MoneyEncoding Connection::prepareOpened(QSqlDatabase &db, Backend backend)
+MoneyEncoding Connection::prepareOpened(QSqlDatabase &db, Backend backend, int cacheKiB)
 {
     if (backend != Backend::Sqlite)
         return MoneyEncoding::Decimal;
     // Codes are compared byte for byte as on the servers, which also lets
     // "ccode like N'1002%'" use the index on ccode.
     QSqlQuery pragma(db);
-    pragma.exec(QStringLiteral("PRAGMA cache_size=-16384"));
+    pragma.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(cacheKiB));
     pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
     return prepareSqliteMoney(db);
 }

@@ -87,8 +87,10 @@ private:
     struct StreamPool;
     Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect, MoneyEncoding money,
                bool throughOdbc);
-    // What every new connection gets once open; returns how its money is kept.
-    static MoneyEncoding prepareOpened(QSqlDatabase &db, Backend backend);
+    // What every new connection gets once open (an SQLite page cache of
+    // `cacheKiB`); returns how its money is kept.
+    static constexpr int MainCacheKiB = 16384, SiblingCacheKiB = 2048;
+    static MoneyEncoding prepareOpened(QSqlDatabase &db, Backend backend, int cacheKiB = MainCacheKiB);
     RecordSet withMoney(RecordSet &&rs) const;
     // A database for a forward-only result. PostgreSQL loses a streamed result
     // when the same connection runs another statement, so each stream there
