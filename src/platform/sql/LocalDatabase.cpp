@@ -34,8 +34,10 @@ LocalDatabase::LocalDatabase(const QString &filePath)
     // A scratch database: nothing in it needs to survive a crash.
     QSqlQuery pragma(db);
     // UTF-16 text: the rows are written and read as Qt strings, without conversion.
+    // A small page cache: rows are appended and read back in order, and a
+    // larger cache only held more of a large ledger's pages in memory.
     for (const char *p : {"PRAGMA encoding='UTF-16le'", "PRAGMA journal_mode=OFF", "PRAGMA synchronous=OFF",
-                          "PRAGMA temp_store=MEMORY", "PRAGMA cache_size=-8192"})
+                          "PRAGMA temp_store=MEMORY", "PRAGMA cache_size=-2048"})
         pragma.exec(QString::fromLatin1(p));
     m_dialect = makeDialect(Backend::Sqlite, {});
 }

@@ -118,6 +118,50 @@ QList<SqlToken> selectFromParenthesisedMembers(const QList<SqlToken> &tokens)
     return result;
 }
 
+// Without range statistics SQLite rates "ccode like '100201%'" and
+// "iperiod >= 1 and iperiod <= 12" alike and takes the narrower period
+// index, reading every line of the year to keep an account's tenth of them.
+// Where a statement names accounts by a code prefix, a period compared with
+// a number is written "+iperiod" (or "+GL_accvouch.iperiod"): the same test
+// (a number needs no column affinity), but one no index can serve, so the
+// account's index is taken. An equal period is left alone: after an
+// account's code it narrows that same index.
+void periodRangesBehindAccountPrefix(QList<SqlToken> &tokens)
+{
+    const QList<qsizetype> at = significantPositions(tokens);
+    auto word = [&](qsizetype i, QStringView text) { return i >= 0 && i < at.size() && isWord(tokens.at(at[i]), text); };
+    auto punctuation = [&](qsizetype i, QStringView text) {
+        return i >= 0 && i < at.size() && isPunctuation(tokens.at(at[i]), text);
+    };
+    bool prefixed = false;
+    for (qsizetype i = 0; i + 2 < at.size() && !prefixed; ++i) {
+        const SqlToken &pattern = tokens.at(at[i + 2]);
+        prefixed = word(i, u"ccode") && word(i + 1, u"like") && pattern.kind == SqlToken::Kind::String
+                   && !pattern.text.startsWith(QLatin1String("'%"));
+    }
+    // Ordered by period first, the period index hands the lines over in
+    // order, a period after another, where the account's would sort them all
+    // before the first: that statement is left as it is.
+    bool periodOrder = false;
+    for (qsizetype i = 0; i + 2 < at.size() && !periodOrder; ++i)
+        periodOrder = word(i, u"order") && word(i + 1, u"by")
+                      && (word(i + 2, u"iperiod") || (punctuation(i + 3, u".") && word(i + 4, u"iperiod")));
+    if (!prefixed || periodOrder)
+        return;
+    QList<qsizetype> periods;
+    for (qsizetype i = 0; i + 2 < at.size(); ++i) {
+        const bool range = punctuation(i + 1, u">=") || punctuation(i + 1, u"<=") || punctuation(i + 1, u">")
+                           || punctuation(i + 1, u"<");
+        if (!word(i, u"iperiod") || !range || tokens.at(at[i + 2]).kind != SqlToken::Kind::Number)
+            continue;
+        const qsizetype column = punctuation(i - 1, u".") && i >= 2 ? i - 2 : i; // GL_accvouch.iperiod
+        if (!punctuation(column - 1, u"+"))
+            periods.append(at[column]);
+    }
+    for (qsizetype k = periods.size() - 1; k >= 0; --k)
+        tokens.insert(periods[k], SqlToken{SqlToken::Kind::Punctuation, QStringLiteral("+")});
+}
+
 } // namespace
 
 SqliteDialect::SqliteDialect(QStringList procedureNames)
@@ -135,6 +179,7 @@ SqlAction SqliteDialect::translate(const QString &sql) const
     renameCreatedIndex(tokens, *this);
     isoDateLiterals(tokens);
     dropNationalPrefixes(tokens);
+    periodRangesBehindAccountPrefix(tokens);
     tokens = selectIntoAsCreateTable(tokens);
     tokens = selectFromParenthesisedMembers(tokens);
     return {SqlAction::Kind::Statement, joinTokens(tokens), {}};

@@ -8,8 +8,9 @@ namespace qxmxz {
 
 // SQLite lacks a few forms the component writes: national literals, SELECT …
 // INTO, parenthesised compound members, SET NOCOUNT and procedure calls. This
-// dialect rewrites just those; everything else, the working-table DDL
-// included, runs as written.
+// dialect rewrites just those, and keeps its planner off the period indexes
+// where a statement names accounts by a code prefix; everything else, the
+// working-table DDL included, runs as written.
 class SqliteDialect : public SqlDialect {
 public:
     explicit SqliteDialect(QStringList procedureNames);

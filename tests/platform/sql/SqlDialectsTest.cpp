@@ -39,6 +39,20 @@ const Translation translations[] = {
     {"select * from ((select a from t) except (select a from u)) x where a in (1,2)",
      "select * from (SELECT * FROM (select a from t) except SELECT * FROM (select a from u)) x where a in (1,2)", nullptr},
     {"select a from t union select b from u where (a=1 or b=2) and c in (select d from e)", nullptr, nullptr},
+    // Beside an account prefix a period range is kept from the period indexes on SQLite;
+    // an equal period, a period without a prefix and a period against a text stay.
+    {"select * from GL_accvouch where iyear=2026 and ccode like N'1002%' and iperiod >= 1 and g.iperiod<=12 and iperiod=3",
+     "select * from GL_accvouch where iyear=2026 and ccode like '1002%' and +iperiod >= 1 and +g.iperiod<=12 and iperiod=3",
+     nullptr},
+    {"select 1 from t where ((ccode >= N'1' and ccode <= N'2') or (ccode like N'2%')) and iperiod> 0 and iperiod < '9'",
+     "select 1 from t where ((ccode >= '1' and ccode <= '2') or (ccode like '2%')) and +iperiod> 0 and iperiod < '9'",
+     nullptr},
+    {"select 1 from t where ccode like N'1%' and iperiod >= 1 order by t.iperiod",
+     "select 1 from t where ccode like '1%' and iperiod >= 1 order by t.iperiod", nullptr},
+    {"select 1 from t where ccode like N'%' and iperiod >= 1", "select 1 from t where ccode like '%' and iperiod >= 1",
+     nullptr},
+    {"select 1 from t where ccode = N'1002' and iperiod >= 1", "select 1 from t where ccode = '1002' and iperiod >= 1",
+     nullptr},
     // Index names are made unique per table where the database names them per schema.
     {"CREATE UNIQUE INDEX IF NOT EXISTS [My Key] ON \"work table\" (a);",
      "CREATE UNIQUE INDEX IF NOT EXISTS \"work table_My Key\" ON \"work table\" (a);",
