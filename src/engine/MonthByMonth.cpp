@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <array>
 
 #include "LedgerHost.h"
 #include "LineFeed.h"
@@ -85,8 +86,14 @@ void setRowFields(const GlPublic &pub, TableRecordSet &yj, const MonthRow &row)
     yj.setField(QStringLiteral("cbill"), l ? l->maker : none);
     yj.setField(QStringLiteral("ccheck"), l ? l->checker : none);
     yj.setField(QStringLiteral("csup_id"), l ? l->supplier : none);
+    static const std::array<QString, 16> defines = [] {
+        std::array<QString, 16> names;
+        for (int i = 0; i < 16; ++i)
+            names[i] = QStringLiteral("cdef%1").arg(i + 1);
+        return names;
+    }();
     for (int i = 0; i < 16; ++i)
-        yj.setField(QStringLiteral("cdef%1").arg(i + 1), l ? l->defines[i] : none);
+        yj.setField(defines[i], l ? l->defines[i] : none);
     if (l) {
         yj.setField(QStringLiteral("ccode_equal"), row.counterparts);
         yj.setField(QStringLiteral("coutsysname"), l->outsideSystem);
@@ -206,6 +213,7 @@ bool kmmx::mxAllMonth()
     lRowCount = 0;
     lPageStart = 1;
     qint32 lSerial = 0;
+    QDate hintDate; // the voucher date the hint names
     LocalRun transaction(local);
 
     const int firstGrade = std::max(1, frmLedger ? frmLedger->iMxzFirstGrade() : 1);
@@ -399,7 +407,10 @@ bool kmmx::mxAllMonth()
                     row.line = line;
                     row.kind = VoucherRow;
                     addRow(row);
-                    if (objHint) {
+                    // As in the ledger by code: the first line of each new
+                    // voucher date is named, so the hint does not flicker.
+                    if (objHint && line->date != hintDate) {
+                        hintDate = line->date;
                         objHint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.kmmx.curproccpz1"),
                                                     {formatDate(line->date, QStringLiteral("yyyy-mm-dd")), row.voucher}));
                         objHint->refresh();
