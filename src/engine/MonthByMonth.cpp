@@ -6,7 +6,6 @@
 
 #include <QHash>
 #include <QSet>
-#include <array>
 
 #include "LedgerHost.h"
 #include "LineFeed.h"
@@ -14,6 +13,7 @@
 #include "MonthGridRows.h"
 #include "VoucherLine.h"
 #include "WorkingTables.h"
+#include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/sql/LocalDatabase.h"
@@ -50,57 +50,55 @@ struct MonthRow {
     qint32 listCount = 0;
 };
 
-void setRowFields(const GlPublic &pub, TableRecordSet &yj, const MonthRow &row)
+// Sets the fields of the row being written by their positions in yj, `at`
+// holding the table position of every YjmxzColumn.
+void setRowFields(const GlPublic &pub, TableRecordSet &yj, const QList<int> &at, const MonthRow &row)
 {
+    namespace Y = WorkingTables;
+    auto set = [&](Y::YjmxzColumn column, const QVariant &value) { yj.setField(at[column], value); };
     const AccSumRec &f = row.figures;
     const int sign = SignOf(f.me);
-    yj.setField(QStringLiteral("nian"), row.nian);
-    yj.setField(QStringLiteral("yue"), row.yue);
-    yj.setField(QStringLiteral("ri"), row.ri);
-    yj.setField(QStringLiteral("PzId"), row.voucher);
-    yj.setField(QStringLiteral("ccode"), row.code);
-    yj.setField(QStringLiteral("ccode_name"), row.name);
-    yj.setField(QStringLiteral("cdigest"), row.digest);
-    yj.setField(QStringLiteral("Price"), row.price);
-    yj.setField(QStringLiteral("Frate"), row.rate);
-    yj.setField(QStringLiteral("nd_s"), f.nd_s);
-    yj.setField(QStringLiteral("md_f"), QVariant::fromValue(f.md_f));
-    yj.setField(QStringLiteral("md"), QVariant::fromValue(f.md));
-    yj.setField(QStringLiteral("nc_s"), f.nc_s);
-    yj.setField(QStringLiteral("mc_f"), QVariant::fromValue(f.mc_f));
-    yj.setField(QStringLiteral("mc"), QVariant::fromValue(f.mc));
-    yj.setField(QStringLiteral("cendd_c"), f.cDirection);
-    yj.setField(QStringLiteral("ne_s"), f.ne_s * sign);
-    yj.setField(QStringLiteral("aPrice"), FormatPrice(pub, f.ne_s, f.me_f.isZero() ? f.me : f.me_f));
-    yj.setField(QStringLiteral("me_f"), QVariant::fromValue(f.me_f * sign));
-    yj.setField(QStringLiteral("aFrat"), row.balanceRate);
-    yj.setField(QStringLiteral("mend"), QVariant::fromValue(f.me * sign));
+    set(Y::nian, row.nian);
+    set(Y::yue, row.yue);
+    set(Y::ri, row.ri);
+    set(Y::PzId, row.voucher);
+    set(Y::ccode, row.code);
+    set(Y::ccode_name, row.name);
+    set(Y::cdigest, row.digest);
+    set(Y::Price, row.price);
+    set(Y::Frate, row.rate);
+    set(Y::nd_s, f.nd_s);
+    set(Y::md_f, QVariant::fromValue(f.md_f));
+    set(Y::md, QVariant::fromValue(f.md));
+    set(Y::nc_s, f.nc_s);
+    set(Y::mc_f, QVariant::fromValue(f.mc_f));
+    set(Y::mc, QVariant::fromValue(f.mc));
+    set(Y::cendd_c, f.cDirection);
+    set(Y::ne_s, f.ne_s * sign);
+    set(Y::aPrice, FormatPrice(pub, f.ne_s, f.me_f.isZero() ? f.me : f.me_f));
+    set(Y::me_f, QVariant::fromValue(f.me_f * sign));
+    set(Y::aFrat, row.balanceRate);
+    set(Y::mend, QVariant::fromValue(f.me * sign));
     const VoucherLine *l = row.line;
     const QString none;
-    yj.setField(QStringLiteral("cperson_id"), l ? l->person : none);
-    yj.setField(QStringLiteral("ccus_id"), l ? l->customer : none);
-    yj.setField(QStringLiteral("cDept_id"), l ? l->department : none);
-    yj.setField(QStringLiteral("citem_id"), l ? l->item : none);
-    yj.setField(QStringLiteral("cn_m"), l ? l->settlement : none);
-    yj.setField(QStringLiteral("cn_id"), l ? l->settlementNumber : none);
-    yj.setField(QStringLiteral("cbill"), l ? l->maker : none);
-    yj.setField(QStringLiteral("ccheck"), l ? l->checker : none);
-    yj.setField(QStringLiteral("csup_id"), l ? l->supplier : none);
-    static const std::array<QString, 16> defines = [] {
-        std::array<QString, 16> names;
-        for (int i = 0; i < 16; ++i)
-            names[i] = QStringLiteral("cdef%1").arg(i + 1);
-        return names;
-    }();
+    set(Y::cperson_id, l ? l->person : none);
+    set(Y::ccus_id, l ? l->customer : none);
+    set(Y::cDept_id, l ? l->department : none);
+    set(Y::citem_id, l ? l->item : none);
+    set(Y::cn_m, l ? l->settlement : none);
+    set(Y::cn_id, l ? l->settlementNumber : none);
+    set(Y::cbill, l ? l->maker : none);
+    set(Y::ccheck, l ? l->checker : none);
+    set(Y::csup_id, l ? l->supplier : none);
     for (int i = 0; i < 16; ++i)
-        yj.setField(defines[i], l ? l->defines[i] : none);
+        set(Y::YjmxzColumn(Y::cdef1 + i), l ? l->defines[i] : none);
     if (l) {
-        yj.setField(QStringLiteral("ccode_equal"), row.counterparts);
-        yj.setField(QStringLiteral("coutsysname"), l->outsideSystem);
+        set(Y::ccode_equal, row.counterparts);
+        set(Y::coutsysname, l->outsideSystem);
     }
-    yj.setField(QStringLiteral("ibook"), row.book);
-    yj.setField(QStringLiteral("Flag"), row.kind);
-    yj.setField(QStringLiteral("iListCount"), row.listCount);
+    set(Y::ibook, row.book);
+    set(Y::Flag, row.kind);
+    set(Y::iListCount, row.listCount);
 }
 
 bool hasBalance(const AccSumRec &r)
@@ -194,6 +192,8 @@ bool kmmx::mxAllMonth()
     QList<int> yjAt;
     for (const QString &n : WorkingTables::yjmxzColumns())
         yjAt << yj.fieldIndex(n);
+    if (yjAt.size() != WorkingTables::YjmxzColumnCount || yjAt.contains(-1))
+        throw Failure(QStringLiteral("The working table %1 does not have the month-by-month ledger's columns").arg(yjName));
     const MonthGridRows::Values pendingValue = [&](int position) { return yj.field(yjAt[position]); };
     const MonthGridRows::Money pendingMoney = [&](int position) {
         return decodeMoney(yj.field(yjAt[position]), MoneyEncoding::TenThousandths);
@@ -255,7 +255,7 @@ bool kmmx::mxAllMonth()
         row.listCount = row.listCount ? row.listCount : lSerial + 1;
         ++lSerial;
         yj.addNew();
-        setRowFields(m_pub, yj, row);
+        setRowFields(m_pub, yj, yjAt, row);
         const int gridRow = shown.append(pendingValue, pendingMoney);
         yj.update();
         ++lRowCount;
@@ -317,7 +317,7 @@ bool kmmx::mxAllMonth()
             MonthRow row = ancestorRow(ancestor, p, kind, sum);
             if (yj.seek({ancestor, row.yue, kind})) {
                 yj.edit();
-                setRowFields(m_pub, yj, row);
+                setRowFields(m_pub, yj, yjAt, row);
                 shown.rewrite(ancestorGridRows.value(key, -1), pendingValue, pendingMoney);
                 yj.update();
             } else {

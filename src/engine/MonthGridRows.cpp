@@ -3,13 +3,15 @@
 #include "services/GridColours.h"
 #include "platform/ui/GridModel.h"
 #include "totals/AmountFormats.h"
+#include "WorkingTables.h"
 
 namespace qxmxz {
 
 namespace {
 
+namespace Y = WorkingTables;
+
 constexpr int UnpostedBook = 100;
-constexpr int BookPosition = 48;
 
 } // namespace
 
@@ -29,22 +31,23 @@ QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values 
     for (int k = 0; k < columns; ++k) {
         QString cell;
         if (k == 7) {
-            cell = value(46).toString(); // ccode_equal
+            cell = value(Y::ccode_equal).toString();
         } else if (k <= 6) {
             cell = value(k).toString();
-        } else if (k <= 46) {
+        } else if (k <= Y::ccode_equal) {
+            // Grid columns 8 to 46 show the table's columns from Price to cdef16.
             const int position = k - 1;
-            if (position == 9 || position == 12 || position == 16)
+            if (position == Y::nd_s || position == Y::nc_s || position == Y::ne_s)
                 cell = FormatQty(pub, value(position));
-            else if (position == 10 || position == 11 || position == 13 || position == 14 || position == 18
-                     || position == 20)
+            else if (position == Y::md_f || position == Y::md || position == Y::mc_f || position == Y::mc
+                     || position == Y::me_f || position == Y::mend)
                 cell = FormatAmt(QVariant::fromValue(money(position)));
             else
                 cell = value(position).toString();
-        } else if (k == 47) {
-            cell = value(47).toString(); // coutsysname
-        } else if (k == BookPosition) {
-            cell = value(BookPosition).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
+        } else if (k == Y::coutsysname) {
+            cell = value(Y::coutsysname).toString();
+        } else if (k == Y::ibook) {
+            cell = value(Y::ibook).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
         }
         cell.replace(u'\t', u' ');
         cells << cell;
@@ -54,7 +57,7 @@ QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values 
 
 void MonthGridRows::format(int row, const Values &value)
 {
-    if (value(BookPosition).toInt() == UnpostedBook)
+    if (value(Y::ibook).toInt() == UnpostedBook)
         m_grid->setRowBackColor(row, UnpostedRowColour);
     const int columns = m_grid->Cols();
     for (int column = 1; column <= 21 && column < columns; ++column)
