@@ -34,8 +34,9 @@ QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values 
             cell = value(Y::ccode_equal).toString();
         } else if (k <= 6) {
             cell = value(k).toString();
-        } else if (k <= Y::ccode_equal) {
-            // Grid columns 8 to 46 show the table's columns from Price to cdef16.
+        } else if (k <= 46) {
+            // Grid columns 8 to 46 show the table's Price to cdef16, one
+            // column further left in the table.
             const int position = k - 1;
             if (position == Y::nd_s || position == Y::nc_s || position == Y::ne_s)
                 cell = FormatQty(pub, value(position));
@@ -44,9 +45,9 @@ QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values 
                 cell = FormatAmt(QVariant::fromValue(money(position)));
             else
                 cell = value(position).toString();
-        } else if (k == Y::coutsysname) {
+        } else if (k == 47) {
             cell = value(Y::coutsysname).toString();
-        } else if (k == Y::ibook) {
+        } else if (k == 48) {
             cell = value(Y::ibook).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
         }
         cell.replace(u'\t', u' ');
