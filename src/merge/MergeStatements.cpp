@@ -18,7 +18,28 @@ QString validLines()
     return QStringLiteral(" and (iflag Is Null or iflag=2)");
 }
 
+// " ccode in ('…',…)" or " ccode like N'…%'". The codes are plain literals:
+// a national one is fixed-width text to PostgreSQL, which then compares
+// every line's code as such and cannot use the code's index; a plain one
+// takes the column's type, and the codes are those the column holds.
+QString accountsOf(const PeriodAccounts &accounts)
+{
+    if (accounts.codes.isEmpty())
+        return QStringLiteral(" ccode like N'") + sqlLikePrefix(accounts.code) + QStringLiteral("%'");
+    QStringList literals;
+    literals.reserve(accounts.codes.size());
+    for (const QString &c : accounts.codes)
+        literals << u'\'' + sqlQuoted(c) + u'\'';
+    return QStringLiteral(" ccode in (") + literals.join(u',') + u')';
+}
+
 } // namespace
+
+QString codesWithLines(int year, const QString &code)
+{
+    return QStringLiteral("select distinct ccode from gl_accvouch where iyear=") + QString::number(year)
+           + QStringLiteral(" and ccode like N'") + sqlLikePrefix(code) + QStringLiteral("%' order by ccode");
+}
 
 QString voucherList(int year, const QString &code, int firstPeriod, int lastPeriod, bool includeUnposted)
 {
@@ -55,10 +76,10 @@ QString groupedLines(const QString &condition, bool byDigest)
            + QStringLiteral(" and mc <> 0 group by ccode,cexch_name)");
 }
 
-QString groupedLinesOfPeriod(int year, const QString &code, int period, bool includeUnposted, bool byDigest)
+QString groupedLinesOfPeriod(int year, const PeriodAccounts &accounts, int period, bool includeUnposted, bool byDigest)
 {
-    const QString where = QStringLiteral(" where iyear=") + QString::number(year) + QStringLiteral(" and ccode like N'")
-                          + sqlLikePrefix(code) + QStringLiteral("%' and iperiod = ") + QString::number(period)
+    const QString where = QStringLiteral(" where iyear=") + QString::number(year) + QStringLiteral(" and")
+                          + accountsOf(accounts) + QStringLiteral(" and iperiod = ") + QString::number(period)
                           + validLines() + postedOnly(includeUnposted) + QStringLiteral(" ");
     const QString voucher = QStringLiteral("isignseq,ino_id,ccode,");
     if (byDigest)
@@ -79,11 +100,11 @@ QString groupedLinesOfPeriod(int year, const QString &code, int period, bool inc
            + voucher + QStringLiteral("cexch_name)) t order by isignseq,ino_id,ccode,iside,cexch_name");
 }
 
-QString summariesOfPeriod(int year, const QString &code, int period)
+QString summariesOfPeriod(int year, const PeriodAccounts &accounts, int period)
 {
     return QStringLiteral("select isignseq,ino_id,ccode,md,mc,cdigest from gl_accvouch where iyear=")
-           + QString::number(year) + QStringLiteral(" and ccode like N'") + sqlLikePrefix(code)
-           + QStringLiteral("%' and iperiod = ") + QString::number(period) + validLines()
+           + QString::number(year) + QStringLiteral(" and") + accountsOf(accounts)
+           + QStringLiteral(" and iperiod = ") + QString::number(period) + validLines()
            + QStringLiteral(" and (md <> 0 or mc <> 0) order by isignseq,ino_id,ccode,inid");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace qxmxz {
 
@@ -32,16 +33,28 @@ QString groupedLines(const QString &condition, bool byDigest);
 // The summary of the voucher's first line of the account on one side.
 QString summaryLookup(int year, const VoucherKey &voucher, bool debitSide);
 
-// The same groups for every voucher of the accounts under `code` in one
-// period, in one statement: each row also names its voucher (isignseq,
-// ino_id, ccode) and its side (iside 1 debit, 2 credit), in voucher, side and
-// group order.
-QString groupedLinesOfPeriod(int year, const QString &code, int period, bool includeUnposted, bool byDigest);
+// The account codes under `code` that have lines in the year, as stored,
+// in code order.
+QString codesWithLines(int year, const QString &code);
 
-// The valid lines of every voucher of the accounts under `code` in one
-// period with their summaries, in voucher and line order: the first of a
-// side is that side's summary.
-QString summariesOfPeriod(int year, const QString &code, int period);
+// The accounts of a statement over one period: the codes under `code` one
+// by one where they are known (`codes`, from codesWithLines), so that the
+// database finds each code's period in the account's index; the code prefix
+// otherwise, which has it walk all the accounts' lines of the year.
+struct PeriodAccounts {
+    QString code;
+    QStringList codes;
+};
+
+// The same groups for every voucher of the accounts in one period, in one
+// statement: each row also names its voucher (isignseq, ino_id, ccode) and
+// its side (iside 1 debit, 2 credit), in voucher, side and group order.
+QString groupedLinesOfPeriod(int year, const PeriodAccounts &accounts, int period, bool includeUnposted, bool byDigest);
+
+// The valid lines of every voucher of the accounts in one period with their
+// summaries, in voucher and line order: the first of a side is that side's
+// summary.
+QString summariesOfPeriod(int year, const PeriodAccounts &accounts, int period);
 
 // The end accounts under a code in the year, in code order.
 QString endAccounts(int year, const QString &code);

@@ -5,6 +5,15 @@
 
 namespace qxmxz {
 
+namespace {
+
+// Beyond this many codes the prefix is named instead: the statement would
+// grow long, and an account with that many codes has its lines spread over
+// most of its range anyway.
+constexpr qsizetype MostNamedCodes = 500;
+
+} // namespace
+
 EachVoucherGroups::EachVoucherGroups(Connection &database, GroupReading reading)
     : m_database(database), m_reading(std::move(reading))
 {
@@ -54,11 +63,27 @@ QString PeriodGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool
     return (debitSide ? found.debit : found.credit).value_or(QString());
 }
 
+const MergeStatements::PeriodAccounts &PeriodGroups::accounts()
+{
+    if (!m_accounts) {
+        MergeStatements::PeriodAccounts accounts{m_reading.code, {}};
+        RecordSet rs = m_database.query(MergeStatements::codesWithLines(m_reading.year, m_reading.code),
+                                        RecordSet::Cursor::Forward);
+        for (; !rs.eof() && accounts.codes.size() <= MostNamedCodes; rs.moveNext())
+            accounts.codes << rs.field(0).toString();
+        rs.close();
+        if (accounts.codes.size() > MostNamedCodes)
+            accounts.codes.clear();
+        m_accounts = std::move(accounts);
+    }
+    return *m_accounts;
+}
+
 void PeriodGroups::loadGroups(int period)
 {
     m_groups.clear();
     m_groupsPeriod = period;
-    RecordSet rs = m_database.query(MergeStatements::groupedLinesOfPeriod(m_reading.year, m_reading.code, period,
+    RecordSet rs = m_database.query(MergeStatements::groupedLinesOfPeriod(m_reading.year, accounts(), period,
                                                                           m_reading.includeUnposted, m_reading.byDigest),
                                     RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
@@ -78,7 +103,7 @@ void PeriodGroups::loadSummaries(int period)
 {
     m_summaries.clear();
     m_summariesPeriod = period;
-    RecordSet rs = m_database.query(MergeStatements::summariesOfPeriod(m_reading.year, m_reading.code, period),
+    RecordSet rs = m_database.query(MergeStatements::summariesOfPeriod(m_reading.year, accounts(), period),
                                     RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
     const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));

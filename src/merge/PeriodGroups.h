@@ -73,11 +73,13 @@ private:
         std::optional<QString> debit, credit;
     };
     static Key keyOf(const MergeStatements::VoucherKey &voucher);
+    const MergeStatements::PeriodAccounts &accounts();
     void loadGroups(int period);
     void loadSummaries(int period);
 
     Connection &m_database;
     GroupReading m_reading;
+    std::optional<MergeStatements::PeriodAccounts> m_accounts;
     int m_groupsPeriod = 0;
     int m_summariesPeriod = 0;
     QHash<Key, QList<MergeGroup>> m_groups;

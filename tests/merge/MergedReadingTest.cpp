@@ -68,7 +68,9 @@ TEST_P(MergedReading, GeneratedCompanyGivesTheRowsOfTheReadingPerVoucher)
 
 // Several lines of one account on one side with different summaries, in
 // two currencies, beside an unposted voucher of the same number range: the
-// summary of a group merged by account is that of the side's first line.
+// summary of a group merged by account is that of the side's first line. A
+// line on a code the chart does not hold, under an end account's code, is
+// read alike both ways.
 TEST_P(MergedReading, VouchersWithSeveralSummariesPerSideGiveTheSameRows)
 {
     auto session = openScratchDemoSession(GetParam());
@@ -84,6 +86,7 @@ TEST_P(MergedReading, VouchersWithSeveralSummariesPerSideGiveTheSameRows)
         {QStringLiteral("100201"), QStringLiteral("second credit"), {}, money(30), {}, {}, {}},
         {QStringLiteral("100201"), QStringLiteral("first credit"), {}, money(40), {}, {}, {}},
         {QStringLiteral("112201"), QStringLiteral("receivable"), {}, money(713), {}, {}, {}},
+        {QStringLiteral("10020109"), QStringLiteral("not in the chart"), money(9), {}, {}, {}, {}},
     };
     addScratchVoucher(session->login->connection(), 2026, mixed);
     ScratchVoucher draft = mixed;
