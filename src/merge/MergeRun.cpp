@@ -230,10 +230,14 @@ void MergeRun::writeGroupRow(const MergedVoucher &voucher, const MergeGroup &gro
     rs.update();
 }
 
+// As in the detail ledger, the hint changes with the voucher date (or the
+// account), not with every voucher, so that it does not flicker.
 void MergeRun::showProgress(const MergedVoucher &voucher)
 {
-    if (!m_controls.hint || inPrintState())
+    if (!m_controls.hint || inPrintState() || (voucher.date == m_hintDate && voucher.key.code == m_hintCode))
         return;
+    m_hintDate = voucher.date;
+    m_hintCode = voucher.key.code;
     m_controls.hint->setText(m_pub.text(QStringLiteral("R7.GL.QXMXZ.clsmxzhb.curproccpz"),
                                         {formatDate(voucher.date, QStringLiteral("yyyy-mm-dd")), voucher.key.code}));
     m_controls.hint->refresh();

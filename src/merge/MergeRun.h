@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -69,6 +70,9 @@ private:
     QStringList m_currencyNames;
     QVector<AccSumRec> m_current;
     QVector<AccSumRec> m_cumulative;
+    // The voucher date and account the hint names.
+    QDate m_hintDate;
+    QString m_hintCode;
     bool m_stopped = false;
 };
 

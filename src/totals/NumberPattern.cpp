@@ -1,5 +1,6 @@
 #include "NumberPattern.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -218,6 +219,10 @@ QString formatNumber(double value, const QString &pattern)
 
 QString formatNumber(qint64 value, const QString &pattern)
 {
+    // Periods, days and voucher numbers ("00", "0000") are written for every
+    // row of a ledger; for a whole number the zeros only pad its digits.
+    if (value >= 0 && !pattern.isEmpty() && std::all_of(pattern.cbegin(), pattern.cend(), [](QChar c) { return c == u'0'; }))
+        return QString::number(value).rightJustified(pattern.size(), u'0');
     return formatNumber(*DecimalDigits::parse(QString::number(value)), pattern);
 }
 
@@ -230,30 +235,34 @@ QString formatDate(const QDate &date, const QString &pattern)
 {
     if (!date.isValid())
         return {};
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    const QStringView written(pattern);
     QString out;
+    out.reserve(pattern.size() + 2);
     qsizetype i = 0;
     const auto startsWith = [&](QLatin1String token) {
-        return pattern.mid(i, token.size()).compare(token, Qt::CaseInsensitive) == 0;
+        return written.mid(i, token.size()).compare(token, Qt::CaseInsensitive) == 0;
     };
-    const auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    const auto padded = [&out](int n, int width) { out += QString::number(n).rightJustified(width, u'0'); };
     while (i < pattern.size()) {
         if (startsWith(QLatin1String("yyyy"))) {
-            out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+            padded(year, 4);
             i += 4;
         } else if (startsWith(QLatin1String("yy"))) {
-            out += twoDigits(date.year() % 100);
+            padded(year % 100, 2);
             i += 2;
         } else if (startsWith(QLatin1String("mm"))) {
-            out += twoDigits(date.month());
+            padded(month, 2);
             i += 2;
         } else if (startsWith(QLatin1String("m"))) {
-            out += QString::number(date.month());
+            out += QString::number(month);
             i += 1;
         } else if (startsWith(QLatin1String("dd"))) {
-            out += twoDigits(date.day());
+            padded(day, 2);
             i += 2;
         } else if (startsWith(QLatin1String("d"))) {
-            out += QString::number(date.day());
+            out += QString::number(day);
             i += 1;
         } else {
             out += pattern[i];

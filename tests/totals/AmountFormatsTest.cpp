@@ -89,6 +89,18 @@ TEST(NumberPattern, PadsGroupsDropsTheSignOfZeroAndRefusesOtherCharacters)
     EXPECT_THROW(formatNumber(1.0, QStringLiteral("$0.00")), Failure);
 }
 
+TEST(NumberPattern, WholeNumbersPaddedWithZerosReadAsThroughTheDigitFormatter)
+{
+    for (const char *pattern : {"0", "00", "0000", "0.00", "#,##0"})
+        for (const qint64 value : {qint64(0), qint64(7), qint64(31), qint64(1234), qint64(-5), qint64(9000000000LL)}) {
+            const QString p = QString::fromLatin1(pattern);
+            EXPECT_EQ(formatNumber(value, p), formatNumber(*DecimalDigits::parse(QString::number(value)), p))
+                << pattern << " " << value;
+        }
+    EXPECT_EQ(formatNumber(7, QStringLiteral("00")), QStringLiteral("07"));
+    EXPECT_EQ(formatNumber(-7, QStringLiteral("00")), QStringLiteral("-07"));
+}
+
 TEST(FormatCy, ForeignAmountsWithAndWithoutThousands)
 {
     EXPECT_EQ(FormatCy(Currency(), true), QString());
@@ -153,6 +165,8 @@ TEST(SqlDate, DatesAsLiteralsAndTheLedgerDateForms)
     for (const QVariant &value : {QVariant(QStringLiteral("2024-02-30")), QVariant(QStringLiteral("x")), QVariant()})
         EXPECT_THROW(SqlDate(pub, value), Failure) << value.toString().toStdString();
     EXPECT_EQ(formatDate(QDate(2009, 3, 5), QStringLiteral("yy/mm-dd")), QStringLiteral("09/03-05"));
+    EXPECT_EQ(formatDate(QDate(987, 11, 25), QStringLiteral("YYYY.MM.DD")), QStringLiteral("0987.11.25"));
+    EXPECT_EQ(formatDate(QDate(2026, 1, 9), QStringLiteral("m/d yyyy")), QStringLiteral("1/9 2026"));
     EXPECT_EQ(formatDate(QDate(), QStringLiteral("yyyy-mm-dd")), QString());
 }
 
