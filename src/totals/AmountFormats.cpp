@@ -139,6 +139,10 @@ QString FormatQty(const GlPublic &pub, const QVariant &value, bool blankZero)
         return {};
     if (isNullValue(value))
         return zeroText(blankZero);
+    // Most lines carry no quantity: a zero double needs no digits.
+    const int type = value.metaType().id();
+    if ((type == QMetaType::Double || type == QMetaType::Float) && value.toDouble() == 0)
+        return zeroText(blankZero);
     const std::optional<DecimalDigits> digits = digitsOf(value);
     if (!digits)
         return {};

@@ -115,6 +115,7 @@ TEST(FormatQty, TheQuantityDecimalsAndWhatRoundsAway)
     const FormatCase cases[] = {
         {-1.5, true, "-1.50"}, {0.005, true, "0.01"}, {text("2.675"), true, "2.68"}, {1234.5, true, "1234.50"},
         {0, true, ""}, {0, false, "0"}, {QVariant(), false, "0"}, {text(""), false, ""}, {text("abc"), true, ""},
+        {0.0, true, ""}, {0.0, false, "0"}, {-0.0, false, "0"}, {std::nan(""), false, ""},
         // Rounds to zero: empty whatever blankZero says.
         {0.001, false, ""}, {-0.004, false, ""},
     };
