@@ -32,19 +32,20 @@ qint64 appendLedgerRows(GridModel &grid, DynasetRecordSet &rs, qint64 count)
     qint64 appended = 0;
     QString text;
     for (; appended < count && !rs.eof(); ++appended, rs.moveNext()) {
+        const QVector<QVariant> &values = rs.rowValues();
         text.clear();
         for (int j = 0; j < columns; ++j) {
             if (j > 0)
                 text += QLatin1Char('\t');
-            if (j < rs.fieldCount()) {
-                QString value = rs.field(j).toString();
+            if (j < values.size()) {
+                QString value = values[j].toString();
                 value.replace(QLatin1Char('\t'), QLatin1Char(' '));
                 text += value;
             }
         }
         grid.AddItem(text);
         const int row = grid.Rows() - 1;
-        if (bookColumn >= 0 && rs.field(bookColumn).toInt() == 0)
+        if (bookColumn >= 0 && values.value(bookColumn).toInt() == 0)
             grid.setRowBackColor(row, UnpostedRowColour);
         for (int column = 1; column <= LastLedgerColumn && column < columns; ++column)
             grid.setCellAlignment(row, column, ledgerCellAlignment(column));

@@ -89,11 +89,16 @@ QVariant LocalRecordSet::field(int index) const
 {
     if (index < 0 || index >= m_columns.size())
         throw Failure(QStringLiteral("The working table %1 has no column %2").arg(m_source).arg(index));
+    return rowValues().value(index);
+}
+
+const QVector<QVariant> &LocalRecordSet::rowValues() const
+{
     if (m_editMode != EditMode::None)
-        return m_pending.value(index);
+        return m_pending;
     if (!hasCurrent())
         throw Failure(QStringLiteral("No current record in %1").arg(m_source));
-    return currentValues().value(index);
+    return currentValues();
 }
 
 QVariant LocalRecordSet::field(const QString &name) const

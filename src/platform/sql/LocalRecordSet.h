@@ -32,6 +32,9 @@ public:
     int fieldIndex(const QString &name) const;
     QVariant field(int index) const;
     QVariant field(const QString &name) const;
+    // Every field of the current row in column order (of the row being added
+    // or changed while it is): for a reader of whole rows.
+    const QVector<QVariant> &rowValues() const;
     // A Currency column: the working database keeps money in ten-thousandths.
     Currency money(int index) const { return decodeMoney(field(index), MoneyEncoding::TenThousandths); }
     Currency money(const QString &name) const { return decodeMoney(field(name), MoneyEncoding::TenThousandths); }
