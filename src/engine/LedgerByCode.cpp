@@ -12,6 +12,7 @@
 #include "VoucherLine.h"
 #include "WorkingTables.h"
 #include "platform/Failure.h"
+#include "services/DisplayTableColumns.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/sql/LocalDatabase.h"
@@ -76,6 +77,7 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
     run.table = WorkingTables::createMxfirst(m_pub);
     m_tableName = run.table;
     run.rows = std::make_unique<DynasetRecordSet>(local.openDynaset(run.table));
+    run.at = displayColumnPositions(*run.rows);
     run.rowSaved = [this, &run] { pageStep(run); };
     LocalRun transaction(local);
 
@@ -228,40 +230,41 @@ void kmmx::writeVoucherLine(Run &run, const VoucherLine &line, bool expansion)
 void kmmx::writeLineRow(Run &run, const VoucherLine &line)
 {
     DynasetRecordSet &rs = *run.rows;
+    auto set = [&](DisplayColumn column, const QVariant &value) { rs.setField(run.at[int(column)], value); };
     rs.addNew();
     // The first column holds the accounting period of the voucher date: the
     // voucher drill-down reads the period from there.
-    rs.setField(QStringLiteral("Nian"), formatNumber(m_pub.periodOfDate(line.date), QStringLiteral("00")));
-    rs.setField(QStringLiteral("Yue"), formatNumber(line.date.month(), QStringLiteral("00")));
-    rs.setField(QStringLiteral("Ri"), formatNumber(line.date.day(), QStringLiteral("00")));
-    rs.setField(QStringLiteral("PzId"), line.sign + QLatin1Char('-') + formatNumber(line.number, QStringLiteral("0000")));
-    rs.setField(QStringLiteral("ccode"), line.code);
-    rs.setField(QStringLiteral("CodeName"), m_pub.accountName(line.code));
-    rs.setField(QStringLiteral("cDigest"), line.book == 0 ? QStringLiteral("*") + line.digest : line.digest);
+    set(DisplayColumn::Nian, formatNumber(m_pub.periodOfDate(line.date), QStringLiteral("00")));
+    set(DisplayColumn::Yue, formatNumber(line.date.month(), QStringLiteral("00")));
+    set(DisplayColumn::Ri, formatNumber(line.date.day(), QStringLiteral("00")));
+    set(DisplayColumn::PzId, line.sign + QLatin1Char('-') + formatNumber(line.number, QStringLiteral("0000")));
+    set(DisplayColumn::ccode, line.code);
+    set(DisplayColumn::CodeName, m_pub.accountName(line.code));
+    set(DisplayColumn::cDigest, line.book == 0 ? QStringLiteral("*") + line.digest : line.digest);
     if (iShowEqual) {
         QStringList entries;
         for (const QString &code : line.counterparts.split(u',', Qt::SkipEmptyParts)) {
             const QString c = code.trimmed();
             entries << (iEqualWithName ? c + u'(' + m_pub.accountName(c) + u')' : c);
         }
-        rs.setField(QStringLiteral("ccode_equal"), entries.join(u','));
+        set(DisplayColumn::ccode_equal, entries.join(u','));
     }
-    rs.setField(QStringLiteral("Smd"), FormatAmt(line.md));
-    rs.setField(QStringLiteral("Smc"), FormatAmt(line.mc));
+    set(DisplayColumn::Smd, FormatAmt(line.md));
+    set(DisplayColumn::Smc, FormatAmt(line.mc));
     const bool foreignLine = !line.currencyName.isEmpty();
     if (foreignLine) {
-        rs.setField(QStringLiteral("Smd_f"), FormatCy(line.md_f, true));
-        rs.setField(QStringLiteral("Smc_f"), FormatCy(line.mc_f, true));
+        set(DisplayColumn::Smd_f, FormatCy(line.md_f, true));
+        set(DisplayColumn::Smc_f, FormatCy(line.mc_f, true));
     }
-    rs.setField(QStringLiteral("Snd_s"), FormatQty(m_pub, line.nd_s));
-    rs.setField(QStringLiteral("Snc_s"), FormatQty(m_pub, line.nc_s));
+    set(DisplayColumn::Snd_s, FormatQty(m_pub, line.nd_s));
+    set(DisplayColumn::Snc_s, FormatQty(m_pub, line.nc_s));
     // The unit price follows the account's book: of the foreign amount for a
     // foreign-currency account, of the amount otherwise.
     const double quantity = line.nd_s != 0 ? line.nd_s : line.nc_s;
     const Currency priced = run.account.hasForeignCurrency() ? (line.md_f.isZero() ? line.mc_f : line.md_f)
                                                              : (line.md.isZero() ? line.mc : line.md);
-    rs.setField(QStringLiteral("Price"), FormatPrice(m_pub, quantity, priced));
-    rs.setField(QStringLiteral("Frate"), FormatRate(line.rate, m_pub.currency(line.currencyName)));
+    set(DisplayColumn::Price, FormatPrice(m_pub, quantity, priced));
+    set(DisplayColumn::Frate, FormatRate(line.rate, m_pub.currency(line.currencyName)));
 
     const AccSumRec movement = movementOf(line);
     PostTotals(m_pub, movement, run.balances[0]);
@@ -283,27 +286,26 @@ void kmmx::writeLineRow(Run &run, const VoucherLine &line)
     const AccSumRec &balance = run.balances[0];
     const AccSumRec *own = lineCurrency ? lineCurrency : &balance;
     const int sign = SignOf(balance.me);
-    rs.setField(QStringLiteral("Scendd_c"), balance.cDirection);
+    set(DisplayColumn::Scendd_c, balance.cDirection);
     if (run.measures.oneUnit)
-        rs.setField(QStringLiteral("Sne_s"), FormatQty(m_pub, balance.ne_s * sign));
+        set(DisplayColumn::Sne_s, FormatQty(m_pub, balance.ne_s * sign));
     if (foreignLine)
-        rs.setField(QStringLiteral("Sme_f"), FormatCy(own->me_f * sign, true));
-    rs.setField(QStringLiteral("Smend"), FormatAmt(balance.me * sign));
+        set(DisplayColumn::Sme_f, FormatCy(own->me_f * sign, true));
+    set(DisplayColumn::Smend, FormatAmt(balance.me * sign));
 
-    rs.setField(QStringLiteral("cPerson_id"), line.person);
-    rs.setField(QStringLiteral("cCus_id"), line.customer);
-    rs.setField(QStringLiteral("cDept_id"), line.department);
-    rs.setField(QStringLiteral("cItem_id"), line.item);
-    rs.setField(QStringLiteral("cn_m"), line.settlement);
-    rs.setField(QStringLiteral("cn_id"), line.settlementNumber);
-    rs.setField(QStringLiteral("cbill"), line.maker);
-    rs.setField(QStringLiteral("cCheck"), line.checker);
-    rs.setField(QStringLiteral("cSup_id"), line.supplier);
-    const int firstDefine = rs.fieldIndex(QStringLiteral("cdef1"));
+    set(DisplayColumn::cPerson_id, line.person);
+    set(DisplayColumn::cCus_id, line.customer);
+    set(DisplayColumn::cDept_id, line.department);
+    set(DisplayColumn::cItem_id, line.item);
+    set(DisplayColumn::cn_m, line.settlement);
+    set(DisplayColumn::cn_id, line.settlementNumber);
+    set(DisplayColumn::cbill, line.maker);
+    set(DisplayColumn::cCheck, line.checker);
+    set(DisplayColumn::cSup_id, line.supplier);
     for (int i = 0; i < 16; ++i)
-        rs.setField(firstDefine + i, line.defines[i]);
-    rs.setField(QStringLiteral("coutsysname"), line.outsideSystem);
-    rs.setField(QStringLiteral("iBook"), line.book);
+        set(DisplayColumn(int(DisplayColumn::cdef1) + i), line.defines[i]);
+    set(DisplayColumn::coutsysname, line.outsideSystem);
+    set(DisplayColumn::iBook, line.book);
     rs.update();
     updateLineHint(run, line);
     pageStep(run);

@@ -193,7 +193,8 @@ bool kmmx::mxAllMonth()
     for (const QString &n : WorkingTables::yjmxzColumns())
         yjAt << yj.fieldIndex(n);
     if (yjAt.size() != WorkingTables::YjmxzColumnCount || yjAt.contains(-1))
-        throw Failure(QStringLiteral("The working table %1 does not have the month-by-month ledger's columns").arg(yjName));
+        throw Failure(
+            QStringLiteral("The working table %1 does not have the month-by-month ledger's columns").arg(yjName));
     const MonthGridRows::Values pendingValue = [&](int position) { return yj.field(yjAt[position]); };
     const MonthGridRows::Money pendingMoney = [&](int position) {
         return decodeMoney(yj.field(yjAt[position]), MoneyEncoding::TenThousandths);

@@ -23,6 +23,7 @@ namespace qxmxz {
 struct kmmx::Run {
     QString table;
     std::unique_ptr<DynasetRecordSet> rows;
+    QList<int> at; // the rows' position of every DisplayColumn
     QStringList currencyNames;
     QVector<AccSumRec> balances;
     QVector<AccSumRec> movements;

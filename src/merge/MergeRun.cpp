@@ -5,6 +5,7 @@
 #include "GridTransfer.h"
 #include "MergeTable.h"
 #include "VoucherFeed.h"
+#include "services/DisplayTableColumns.h"
 #include "clsMxzHb.h"
 #include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
@@ -61,6 +62,7 @@ void MergeRun::run()
         LocalDatabase &local = m_pub.localDatabase();
         m_table = MergeTable::create(m_pub);
         m_rows = std::make_unique<DynasetRecordSet>(local.openDynaset(m_table));
+        m_at = displayColumnPositions(*m_rows);
         // The rows are numbered 1, 2, … in the order they are written.
         m_rows->numberAddedRows(QStringLiteral("iListCount"), 1);
         const qint32 batchSize = m_hb.iOnePageNum > 0 ? m_hb.iOnePageNum : m_hb.iLinesEachPage;
@@ -192,41 +194,42 @@ void MergeRun::mergeVoucher(const MergedVoucher &voucher, bool byDigest)
 void MergeRun::writeGroupRow(const MergedVoucher &voucher, const MergeGroup &group, const QString &summary)
 {
     DynasetRecordSet &rs = *m_rows;
+    auto set = [&](DisplayColumn column, const QVariant &value) { rs.setField(m_at[int(column)], value); };
     const AccSumRec &m = group.movement;
     rs.addNew();
-    rs.setField(QStringLiteral("Nian"), formatNumber(m_pub.periodOfDate(voucher.date), QStringLiteral("00")));
-    rs.setField(QStringLiteral("Yue"), formatNumber(voucher.date.month(), QStringLiteral("00")));
-    rs.setField(QStringLiteral("Ri"), formatNumber(voucher.date.day(), QStringLiteral("00")));
-    rs.setField(QStringLiteral("PzId"),
-                voucher.sign + QLatin1Char('-') + formatNumber(voucher.key.number, QStringLiteral("0000")));
-    rs.setField(QStringLiteral("iBook"), voucher.book);
-    rs.setField(QStringLiteral("cDigest"), voucher.book == 0 ? QStringLiteral("*") + summary : summary);
-    rs.setField(QStringLiteral("ccode_equal"), QString());
-    rs.setField(QStringLiteral("ccode"), voucher.key.code);
+    set(DisplayColumn::Nian, formatNumber(m_pub.periodOfDate(voucher.date), QStringLiteral("00")));
+    set(DisplayColumn::Yue, formatNumber(voucher.date.month(), QStringLiteral("00")));
+    set(DisplayColumn::Ri, formatNumber(voucher.date.day(), QStringLiteral("00")));
+    set(DisplayColumn::PzId,
+        voucher.sign + QLatin1Char('-') + formatNumber(voucher.key.number, QStringLiteral("0000")));
+    set(DisplayColumn::iBook, voucher.book);
+    set(DisplayColumn::cDigest, voucher.book == 0 ? QStringLiteral("*") + summary : summary);
+    set(DisplayColumn::ccode_equal, QString());
+    set(DisplayColumn::ccode, voucher.key.code);
     const QString name = m_pub.accountName(m_account.code);
-    rs.setField(QStringLiteral("CodeName"), name.isEmpty() ? m_account.name : name);
+    set(DisplayColumn::CodeName, name.isEmpty() ? m_account.name : name);
     // A group merged by summary may span accounts of different units; its
     // quantity then has no sum. A group merged by account is one account.
     const bool quantityOfOneUnit = m_measures.oneUnit || m_hb.HbType() != clsMxzHb::enuCodeDigest;
     if (quantityOfOneUnit) {
-        rs.setField(QStringLiteral("Price"), FormatPrice(m_pub, m.nd_s + m.nc_s,
-                                                         m_account.hasForeignCurrency() ? m.md_f + m.mc_f : m.md + m.mc));
-        rs.setField(QStringLiteral("Snd_s"), FormatQty(m_pub, m.nd_s));
-        rs.setField(QStringLiteral("Snc_s"), FormatQty(m_pub, m.nc_s));
+        set(DisplayColumn::Price, FormatPrice(m_pub, m.nd_s + m.nc_s,
+                                              m_account.hasForeignCurrency() ? m.md_f + m.mc_f : m.md + m.mc));
+        set(DisplayColumn::Snd_s, FormatQty(m_pub, m.nd_s));
+        set(DisplayColumn::Snc_s, FormatQty(m_pub, m.nc_s));
     }
-    rs.setField(QStringLiteral("Smd"), FormatAmt(m.md));
-    rs.setField(QStringLiteral("Smc"), FormatAmt(m.mc));
-    rs.setField(QStringLiteral("Smd_f"), FormatCy(m.md_f, true));
-    rs.setField(QStringLiteral("Smc_f"), FormatCy(m.mc_f, true));
+    set(DisplayColumn::Smd, FormatAmt(m.md));
+    set(DisplayColumn::Smc, FormatAmt(m.mc));
+    set(DisplayColumn::Smd_f, FormatCy(m.md_f, true));
+    set(DisplayColumn::Smc_f, FormatCy(m.mc_f, true));
 
     const AccSumRec &total = m_current[0];
     const int sign = SignOf(total.me);
-    rs.setField(QStringLiteral("Scendd_c"), total.cDirection);
+    set(DisplayColumn::Scendd_c, total.cDirection);
     if (m_measures.oneUnit)
-        rs.setField(QStringLiteral("Sne_s"), FormatQty(m_pub, total.ne_s * sign));
+        set(DisplayColumn::Sne_s, FormatQty(m_pub, total.ne_s * sign));
     if (m_account.hasForeignCurrency())
-        rs.setField(QStringLiteral("Sme_f"), FormatCy(total.me_f * sign, true));
-    rs.setField(QStringLiteral("Smend"), FormatAmt(total.me * sign));
+        set(DisplayColumn::Sme_f, FormatCy(total.me_f * sign, true));
+    set(DisplayColumn::Smend, FormatAmt(total.me * sign));
     rs.update();
 }
 

@@ -66,6 +66,7 @@ private:
     LedgerMeasures m_measures; // what the account's totals may add up
     QString m_table;
     std::unique_ptr<DynasetRecordSet> m_rows;
+    QList<int> m_at; // m_rows' position of every DisplayColumn
     std::unique_ptr<GridTransfer> m_transfer;
     QStringList m_currencyNames;
     QVector<AccSumRec> m_current;

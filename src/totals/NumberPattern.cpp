@@ -221,7 +221,8 @@ QString formatNumber(qint64 value, const QString &pattern)
 {
     // Periods, days and voucher numbers ("00", "0000") are written for every
     // row of a ledger; for a whole number the zeros only pad its digits.
-    if (value >= 0 && !pattern.isEmpty() && std::all_of(pattern.cbegin(), pattern.cend(), [](QChar c) { return c == u'0'; }))
+    const auto onlyZeros = [](QChar c) { return c == u'0'; };
+    if (value >= 0 && !pattern.isEmpty() && std::all_of(pattern.cbegin(), pattern.cend(), onlyZeros))
         return QString::number(value).rightJustified(pattern.size(), u'0');
     return formatNumber(*DecimalDigits::parse(QString::number(value)), pattern);
 }
