@@ -12,7 +12,6 @@
 #include "VoucherLine.h"
 #include "WorkingTables.h"
 #include "platform/Failure.h"
-#include "services/DisplayTableColumns.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/sql/LocalDatabase.h"
@@ -21,6 +20,7 @@
 #include "platform/ui/HeaderModel.h"
 #include "platform/ui/HintState.h"
 #include "platform/ui/StopButtonState.h"
+#include "services/DisplayTableColumns.h"
 #include "services/LedgerGridRows.h"
 #include "totals/AmountFormats.h"
 #include "totals/CurrencyList.h"
@@ -77,7 +77,7 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
     run.table = WorkingTables::createMxfirst(m_pub);
     m_tableName = run.table;
     run.rows = std::make_unique<DynasetRecordSet>(local.openDynaset(run.table));
-    run.at = displayColumnPositions(*run.rows);
+    run.at = run.rows->fieldPositions(displayTableColumns());
     run.rowSaved = [this, &run] { pageStep(run); };
     LocalRun transaction(local);
 

@@ -13,7 +13,6 @@
 #include "MonthGridRows.h"
 #include "VoucherLine.h"
 #include "WorkingTables.h"
-#include "platform/Failure.h"
 #include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/sql/LocalDatabase.h"
@@ -189,12 +188,7 @@ bool kmmx::mxAllMonth()
     TableRecordSet yj = local.openTable(yjName);
     yj.setIndex(QStringLiteral("ccode"));
     // The row being written, read by the grid before it goes to the table.
-    QList<int> yjAt;
-    for (const QString &n : WorkingTables::yjmxzColumns())
-        yjAt << yj.fieldIndex(n);
-    if (yjAt.size() != WorkingTables::YjmxzColumnCount || yjAt.contains(-1))
-        throw Failure(
-            QStringLiteral("The working table %1 does not have the month-by-month ledger's columns").arg(yjName));
+    const QList<int> yjAt = yj.fieldPositions(WorkingTables::yjmxzColumns());
     const MonthGridRows::Values pendingValue = [&](int position) { return yj.field(yjAt[position]); };
     const MonthGridRows::Money pendingMoney = [&](int position) {
         return decodeMoney(yj.field(yjAt[position]), MoneyEncoding::TenThousandths);

@@ -27,7 +27,7 @@ enum YjmxzColumn : int {
     nian, yue, ri, PzId, ccode, ccode_name, cdigest, Price, Frate,
     nd_s, md_f, md, nc_s, mc_f, mc, cendd_c, ne_s, aPrice, me_f, aFrat, mend,
     cperson_id, ccus_id, cDept_id, citem_id, cn_m, cn_id, cbill, ccheck, csup_id,
-    cdef1, ccode_equal = cdef1 + 16, coutsysname, ibook, Flag, iListCount, YjmxzColumnCount
+    cdef1, ccode_equal = cdef1 + 16, coutsysname, ibook, Flag, iListCount
 };
 QString createYjmxz(GlPublic &pub);
 

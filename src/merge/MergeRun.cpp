@@ -5,7 +5,6 @@
 #include "GridTransfer.h"
 #include "MergeTable.h"
 #include "VoucherFeed.h"
-#include "services/DisplayTableColumns.h"
 #include "clsMxzHb.h"
 #include "platform/outside/LedgerRequestChecks.h"
 #include "platform/Failure.h"
@@ -17,6 +16,7 @@
 #include "platform/ui/HeaderModel.h"
 #include "platform/ui/HintState.h"
 #include "platform/ui/StopButtonState.h"
+#include "services/DisplayTableColumns.h"
 #include "totals/AmountFormats.h"
 #include "totals/CurrencyList.h"
 #include "totals/LedgerMeasures.h"
@@ -62,7 +62,7 @@ void MergeRun::run()
         LocalDatabase &local = m_pub.localDatabase();
         m_table = MergeTable::create(m_pub);
         m_rows = std::make_unique<DynasetRecordSet>(local.openDynaset(m_table));
-        m_at = displayColumnPositions(*m_rows);
+        m_at = m_rows->fieldPositions(displayTableColumns());
         // The rows are numbered 1, 2, … in the order they are written.
         m_rows->numberAddedRows(QStringLiteral("iListCount"), 1);
         const qint32 batchSize = m_hb.iOnePageNum > 0 ? m_hb.iOnePageNum : m_hb.iLinesEachPage;

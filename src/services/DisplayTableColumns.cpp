@@ -1,8 +1,5 @@
 #include "DisplayTableColumns.h"
 
-#include "platform/Failure.h"
-#include "platform/sql/LocalRecordSet.h"
-
 namespace qxmxz {
 
 const QStringList &displayTableColumns()
@@ -25,21 +22,6 @@ const QStringList &displayTableColumns()
         return c;
     }();
     return columns;
-}
-
-QList<int> displayColumnPositions(const LocalRecordSet &rows)
-{
-    const QStringList &names = displayTableColumns();
-    QList<int> positions;
-    positions.reserve(names.size());
-    for (const QString &name : names) {
-        const int at = rows.fieldIndex(name);
-        if (at < 0)
-            throw Failure(QStringLiteral("A ledger's working table has no column %1").arg(name));
-        positions << at;
-    }
-    Q_ASSERT(positions.size() == int(DisplayColumn::Count));
-    return positions;
 }
 
 } // namespace qxmxz

@@ -85,6 +85,19 @@ int LocalRecordSet::fieldIndex(const QString &name) const
     return m_columnIndex.value(name.toLower(), -1);
 }
 
+QList<int> LocalRecordSet::fieldPositions(const QStringList &names) const
+{
+    QList<int> positions;
+    positions.reserve(names.size());
+    for (const QString &name : names) {
+        const int index = fieldIndex(name);
+        if (index < 0)
+            throw Failure(QStringLiteral("The working table %1 has no column %2").arg(m_source, name));
+        positions << index;
+    }
+    return positions;
+}
+
 QVariant LocalRecordSet::field(int index) const
 {
     if (index < 0 || index >= m_columns.size())

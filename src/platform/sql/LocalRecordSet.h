@@ -30,6 +30,9 @@ public:
     int fieldCount() const { return int(m_columns.size()); }
     QString fieldName(int index) const { return m_columns.value(index); }
     int fieldIndex(const QString &name) const;
+    // The positions of the named fields, found once so that a writer of many
+    // rows sets them by position; a Failure names a field the set lacks.
+    QList<int> fieldPositions(const QStringList &names) const;
     QVariant field(int index) const;
     QVariant field(const QString &name) const;
     // Every field of the current row in column order (of the row being added

@@ -52,6 +52,12 @@ TEST(LocalDatabase, DynasetAddsReadsAndChangesRows)
     EXPECT_EQ(field("ccode").toString(), QStringLiteral("1023"));
     EXPECT_EQ(rs.money(rs.fieldIndex(QStringLiteral("md"))), Currency::fromUnits(1023 * 125));
     EXPECT_EQ(field("cdigest").toString(), QStringLiteral("付款"));
+    // Positions found once by name, and the whole row at once, read alike.
+    const QList<int> at = rs.fieldPositions({QStringLiteral("md"), QStringLiteral("CCODE")});
+    EXPECT_EQ(at, (QList<int>{rs.fieldIndex(QStringLiteral("md")), rs.fieldIndex(QStringLiteral("ccode"))}));
+    EXPECT_EQ(rs.rowValues().value(at[1]).toString(), QStringLiteral("1023"));
+    EXPECT_EQ(rs.rowValues().size(), rs.fieldCount());
+    EXPECT_THROW(rs.fieldPositions({QStringLiteral("ccode"), QStringLiteral("nosuch")}), Failure);
     rs.edit();
     rs.setField(QStringLiteral("Flag"), 3);
     rs.update();
