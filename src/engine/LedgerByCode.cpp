@@ -23,6 +23,7 @@
 #include "services/DisplayTableColumns.h"
 #include "services/LedgerGridRows.h"
 #include "totals/AmountFormats.h"
+#include "totals/CounterpartWalk.h"
 #include "totals/CurrencyList.h"
 #include "totals/NumberPattern.h"
 #include "totals/OpeningBalances.h"
@@ -109,7 +110,16 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
             queries << linesOf(p, p);
     else
         queries << linesOf(beginPeriod, endPeriod);
-    LineFeed source(m_pub.database(), std::move(queries));
+    // The counterpart column's walk follows the ledger's lines on the reading thread.
+    LineFeed::LineWorkMaker counterparts;
+    if (iShowEqual)
+        counterparts = [codePattern, unposted, beginPeriod, year](Connection &own) -> LineFeed::LineWork {
+            auto walk = std::make_shared<CounterpartWalk>(own, year, codePattern, unposted == 1, beginPeriod);
+            return [walk](VoucherLine &line) {
+                line.counterpartLines = walk->linesFor(line.code, line.period, line.date, line.sign, line.number);
+            };
+        };
+    LineFeed source(m_pub.database(), std::move(queries), std::move(counterparts));
     m_pub.database().execute(QStringLiteral("SET NOCOUNT OFF "));
 
     auto beginAccount = [&](const AccountRecord &account) {
@@ -191,11 +201,7 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
 void kmmx::writeVoucherLine(Run &run, const VoucherLine &line, bool expansion)
 {
     if (iShowEqual && !expansion) {
-        if (!run.counterparts)
-            run.counterparts = std::make_unique<CounterpartWalk>(m_pub, likePrefixParameter(sKmCode) + u'%',
-                                                                 bIncludeUnposted == 1, bBeginPeriod);
-        const QList<CounterpartLine> parts =
-            run.counterparts->linesFor(line.code, line.period, line.date, line.sign, line.number);
+        const QList<CounterpartLine> &parts = line.counterpartLines;
         if (!parts.isEmpty()) {
             const bool debit = line.isDebit();
             // Each counterpart row carries the counterpart's share of the line; the

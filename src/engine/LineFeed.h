@@ -18,11 +18,18 @@ class RecordSet;
 //
 // With several queries their results are read one after the other, as if
 // they were one.
+//
+// Work a line needs from the database besides its own row (its voucher's
+// counterparts) can be done there too: `lineWork` is called on the reading
+// thread with its connection and returns what is done to each line before
+// the run takes it. Its queries then stream beside the source's.
 class LineFeed : public ReadAhead<VoucherLine> {
 public:
     using Query = std::function<RecordSet(Connection &)>;
+    using LineWork = std::function<void(VoucherLine &)>;
+    using LineWorkMaker = std::function<LineWork(Connection &own)>;
     LineFeed(const Connection &database, Query query);
-    LineFeed(const Connection &database, QList<Query> queries);
+    LineFeed(const Connection &database, QList<Query> queries, LineWorkMaker lineWork = {});
 };
 
 } // namespace qxmxz

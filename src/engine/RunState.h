@@ -9,7 +9,6 @@
 #include "platform/outside/ChartOfAccounts.h"
 #include "platform/sql/LocalRecordSet.h"
 #include "totals/AccSumRec.h"
-#include "totals/CounterpartWalk.h"
 #include "totals/LedgerMeasures.h"
 #include "totals/LedgerRows.h"
 
@@ -36,7 +35,6 @@ struct kmmx::Run {
     QDate hintDate;
     bool shownFirstPage = false;
     RowSaved rowSaved;
-    std::unique_ptr<CounterpartWalk> counterparts; // the counterpart column's walk, made on first use
 };
 
 } // namespace qxmxz

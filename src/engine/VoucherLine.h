@@ -6,6 +6,7 @@
 #include <array>
 
 #include "platform/values/Currency.h"
+#include "totals/CounterpartLines.h"
 
 namespace qxmxz {
 
@@ -22,6 +23,9 @@ struct VoucherLine {
     QString digest;
     int book = 0;      // 1 posted
     QString counterparts;
+    // Its voucher's lines on the other side, when the counterpart column is
+    // shown and the line stands alone on its side (read beside the ledger).
+    QList<CounterpartLine> counterpartLines;
     Currency md, mc, md_f, mc_f;
     double nd_s = 0, nc_s = 0;
     QString currencyName;

@@ -1,20 +1,18 @@
 #include "CounterpartLines.h"
 
-#include "AmountFormats.h"
-#include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/sql/SqlText.h"
 
 namespace qxmxz {
 
-QString CounterpartConditions(const GlPublic &pub, const QString &column, bool includeUnposted, int firstPeriod,
-                              const QVariant &date, std::optional<int> lastPeriod)
+QString CounterpartConditions(const QString &column, bool includeUnposted, int firstPeriod, const QString &dateLiteral,
+                              std::optional<int> lastPeriod)
 {
     const QString &c = column;
     QString conditions = QStringLiteral(" and (%1iflag=2 or %1iflag is null) and %1iperiod<=12 and %1iperiod>=").arg(c)
                          + QString::number(firstPeriod);
-    if (date.isValid() && !date.isNull())
-        conditions += QStringLiteral(" and %1dbill_date<=").arg(c) + SqlDate(pub, date);
+    if (!dateLiteral.isEmpty())
+        conditions += QStringLiteral(" and %1dbill_date<=").arg(c) + dateLiteral;
     if (lastPeriod)
         conditions += QStringLiteral(" and %1iperiod<=").arg(c) + QString::number(*lastPeriod);
     if (!includeUnposted)
@@ -30,15 +28,29 @@ QString VoucherSideColumns(const QString &column, const QString &code)
         .arg(column, code);
 }
 
-VoucherSideLine ReadVoucherSideLine(const RecordSet &rs)
+VoucherSideReader::VoucherSideReader(const RecordSet &rs)
 {
-    return {.line = {.code = rs.text(QStringLiteral("ccode")),
-                     .lineNumber = rs.field(QStringLiteral("inid")).toInt(),
-                     .md = rs.money(QStringLiteral("md")),
-                     .mc = rs.money(QStringLiteral("mc"))},
-            .ownLine = rs.field(QStringLiteral("own_line")).toInt() == 1,
-            .debitSide = rs.field(QStringLiteral("debit_side")).toInt() == 1,
-            .creditSide = rs.field(QStringLiteral("credit_side")).toInt() == 1};
+    const QList<int> at = rs.fieldPositions({QStringLiteral("ccode"), QStringLiteral("inid"), QStringLiteral("md"),
+                                             QStringLiteral("mc"), QStringLiteral("own_line"),
+                                             QStringLiteral("debit_side"), QStringLiteral("credit_side")});
+    m_code = at[0];
+    m_lineNumber = at[1];
+    m_md = at[2];
+    m_mc = at[3];
+    m_ownLine = at[4];
+    m_debitSide = at[5];
+    m_creditSide = at[6];
+}
+
+VoucherSideLine VoucherSideReader::read(const RecordSet &rs) const
+{
+    return {.line = {.code = rs.field(m_code).toString(),
+                     .lineNumber = rs.field(m_lineNumber).toInt(),
+                     .md = rs.money(m_md),
+                     .mc = rs.money(m_mc)},
+            .ownLine = rs.field(m_ownLine).toInt() == 1,
+            .debitSide = rs.field(m_debitSide).toInt() == 1,
+            .creditSide = rs.field(m_creditSide).toInt() == 1};
 }
 
 QList<CounterpartLine> CounterpartsAmong(const QList<VoucherSideLine> &voucher)
@@ -66,19 +78,21 @@ QList<CounterpartLine> CounterpartsAmong(const QList<VoucherSideLine> &voucher)
     return onOwnSide == 1 ? others : QList<CounterpartLine>{};
 }
 
-QList<CounterpartLine> CounterpartLines(const GlPublic &pub, const QString &code, int period, const QString &voucherType,
-                                        int voucherNumber, bool includeUnposted, int firstPeriod, const QVariant &date,
-                                        std::optional<int> lastPeriod)
+QList<CounterpartLine> CounterpartLines(Connection &database, int year, const QString &code, int period,
+                                        const QString &voucherType, int voucherNumber, bool includeUnposted,
+                                        int firstPeriod, const QString &dateLiteral, std::optional<int> lastPeriod)
 {
     const QString sql = QStringLiteral("Select ") + VoucherSideColumns({}, QStringLiteral("N'") + sqlQuoted(code) + u'\'')
-                        + QStringLiteral(" from gl_accvouch where iyear=") + QString::number(pub.year())
+                        + QStringLiteral(" from gl_accvouch where iyear=") + QString::number(year)
                         + QStringLiteral(" and iperiod=") + QString::number(period) + QStringLiteral(" and csign=N'")
                         + sqlQuoted(voucherType) + QStringLiteral("' and ino_id=") + QString::number(voucherNumber)
-                        + CounterpartConditions(pub, {}, includeUnposted, firstPeriod, date, lastPeriod)
+                        + CounterpartConditions({}, includeUnposted, firstPeriod, dateLiteral, lastPeriod)
                         + QStringLiteral(" order by isignseq,ino_id,inid");
     QList<VoucherSideLine> voucher;
-    for (RecordSet rs = pub.database().query(sql); !rs.eof(); rs.moveNext())
-        voucher << ReadVoucherSideLine(rs);
+    RecordSet rs = database.query(sql);
+    const VoucherSideReader reader(rs);
+    for (; !rs.eof(); rs.moveNext())
+        voucher << reader.read(rs);
     return CounterpartsAmong(voucher);
 }
 

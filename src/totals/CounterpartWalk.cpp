@@ -1,7 +1,6 @@
 #include "CounterpartWalk.h"
 
 #include "platform/outside/FiscalCalendar.h"
-#include "platform/outside/GlPublic.h"
 #include "platform/sql/Connection.h"
 #include "platform/sql/SqlText.h"
 
@@ -23,9 +22,11 @@ constexpr int MostRestartsBack = 8;
 
 } // namespace
 
-CounterpartWalk::CounterpartWalk(const GlPublic &pub, QString accountPattern, bool includeUnposted, int firstPeriod)
-    : m_pub(pub), m_pattern(std::move(accountPattern)), m_includeUnposted(includeUnposted), m_firstPeriod(firstPeriod),
-      m_streams(!pub.database().throughOdbc()) // ODBC would hold the whole walk in memory
+CounterpartWalk::CounterpartWalk(Connection &database, int year, QString accountPattern, bool includeUnposted,
+                                 int firstPeriod)
+    : m_database(database), m_year(year), m_pattern(std::move(accountPattern)), m_includeUnposted(includeUnposted),
+      m_firstPeriod(firstPeriod),
+      m_streams(!database.throughOdbc()) // ODBC would hold the whole walk in memory
 {
 }
 
@@ -60,7 +61,7 @@ QList<CounterpartLine> CounterpartWalk::linesFor(const QString &code, int period
             }
         }
     }
-    return CounterpartLines(m_pub, code, period, voucherType, voucherNumber, m_includeUnposted, m_firstPeriod);
+    return CounterpartLines(m_database, m_year, code, period, voucherType, voucherNumber, m_includeUnposted, m_firstPeriod);
 }
 
 void CounterpartWalk::restart()
@@ -68,7 +69,7 @@ void CounterpartWalk::restart()
     m_rows.reset();
     m_vouchers.clear();
     m_dayRead = false;
-    const QString year = QString::number(m_pub.year());
+    const QString year = QString::number(m_year);
     // Plain literals: PostgreSQL compares a national one as a padded
     // character value, which the index on the code cannot serve. Which
     // vouchers the walk holds does not change an answer, only how many lines
@@ -79,9 +80,9 @@ void CounterpartWalk::restart()
     // lateral subquery each voucher's lines come from the index on the voucher.
     const QString ofVoucher = QStringLiteral("v.iyear=") + year
                               + QStringLiteral(" and v.iperiod=a.iperiod and v.csign=a.csign and v.ino_id=a.ino_id")
-                              + CounterpartConditions(m_pub, QStringLiteral("v."), m_includeUnposted, m_firstPeriod);
+                              + CounterpartConditions(QStringLiteral("v."), m_includeUnposted, m_firstPeriod);
     const QString voucherLines =
-        m_pub.database().backend() == Backend::Postgres
+        m_database.backend() == Backend::Postgres
             ? QStringLiteral(" cross join lateral (select * from gl_accvouch v where ") + ofVoucher + QStringLiteral(" offset 0) v")
             : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
     // The vouchers holding a line of the accounts, joined to their lines.
@@ -90,15 +91,20 @@ void CounterpartWalk::restart()
                        "a.csign as walk_sign,a.ino_id as walk_number,")
         + VoucherSideColumns(QStringLiteral("v."), QStringLiteral("a.ccode"))
         + QStringLiteral(" from (select distinct iperiod,dbill_date,ccode,csign,ino_id from gl_accvouch where iyear=")
-        + year + accounts + CounterpartConditions(m_pub, {}, m_includeUnposted, m_firstPeriod)
+        + year + accounts + CounterpartConditions({}, m_includeUnposted, m_firstPeriod)
         + QStringLiteral(") a") + voucherLines
         + QStringLiteral(" order by a.iperiod,a.dbill_date,v.isignseq,v.ino_id,v.inid");
-    m_rows = std::make_unique<RecordSet>(m_pub.database().query(sql, RecordSet::Cursor::Forward));
+    m_rows = std::make_unique<RecordSet>(m_database.query(sql, RecordSet::Cursor::Forward));
+    const QList<int> at =
+        m_rows->fieldPositions({QStringLiteral("walk_period"), QStringLiteral("walk_date"), QStringLiteral("walk_code"),
+                                QStringLiteral("walk_sign"), QStringLiteral("walk_number")});
+    m_at = {.period = at[0], .date = at[1], .code = at[2], .sign = at[3], .number = at[4]};
+    m_sideReader.emplace(*m_rows);
 }
 
 CounterpartWalk::Day CounterpartWalk::dayOfCurrentRow() const
 {
-    return {m_rows->field(QStringLiteral("walk_period")).toInt(), toDate(m_rows->field(QStringLiteral("walk_date")))};
+    return {m_rows->field(m_at.period).toInt(), toDate(m_rows->field(m_at.date))};
 }
 
 void CounterpartWalk::readDay()
@@ -110,9 +116,9 @@ void CounterpartWalk::readDay()
         const Day day = dayOfCurrentRow();
         if (day < m_day || m_day < day)
             break;
-        m_vouchers[voucherKey(m_rows->text(QStringLiteral("walk_code")), m_rows->text(QStringLiteral("walk_sign")),
-                              m_rows->field(QStringLiteral("walk_number")).toInt())]
-            << ReadVoucherSideLine(*m_rows);
+        m_vouchers[voucherKey(m_rows->field(m_at.code).toString(), m_rows->field(m_at.sign).toString(),
+                              m_rows->field(m_at.number).toInt())]
+            << m_sideReader->read(*m_rows);
     }
 }
 

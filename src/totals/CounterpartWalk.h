@@ -5,12 +5,13 @@
 #include <QSet>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "CounterpartLines.h"
 
 namespace qxmxz {
 
-class GlPublic;
+class Connection;
 class RecordSet;
 
 // The counterparts of a ledger's lines, read beside the ledger: one ordered
@@ -26,7 +27,9 @@ class RecordSet;
 // follows every code of the pattern at once.
 class CounterpartWalk {
 public:
-    CounterpartWalk(const GlPublic &pub, QString accountPattern, bool includeUnposted, int firstPeriod);
+    // The lines of `year` on `database`, which the walk uses alone while it
+    // lives (its thread's own connection).
+    CounterpartWalk(Connection &database, int year, QString accountPattern, bool includeUnposted, int firstPeriod);
     ~CounterpartWalk();
 
     QList<CounterpartLine> linesFor(const QString &code, int period, const QDate &date, const QString &voucherType,
@@ -45,7 +48,8 @@ private:
     void readDay();
     Day dayOfCurrentRow() const;
 
-    const GlPublic &m_pub;
+    Connection &m_database;
+    const int m_year;
     const QString m_pattern;
     const bool m_includeUnposted;
     const int m_firstPeriod;
@@ -53,6 +57,10 @@ private:
     QString m_code;        // the one code followed; empty: every code of the pattern
     QSet<QString> m_left;  // codes the walk has followed and left
     std::unique_ptr<RecordSet> m_rows;
+    struct Positions {
+        int period, date, code, sign, number;
+    } m_at{};
+    std::optional<VoucherSideReader> m_sideReader;
     bool m_dayRead = false;
     int m_restartsBack = 0;
     Day m_day;

@@ -55,8 +55,8 @@ protected:
     QStringList query(const char *code, int voucher, bool includeUnposted = false, int firstPeriod = 1,
                       std::optional<int> lastPeriod = std::nullopt)
     {
-        return linesOf(CounterpartLines(*pub, QString::fromLatin1(code), 5, QStringLiteral("转"), voucher,
-                                        includeUnposted, firstPeriod, QVariant(), lastPeriod));
+        return linesOf(CounterpartLines(pub->database(), pub->year(), QString::fromLatin1(code), 5,
+                                        QStringLiteral("转"), voucher, includeUnposted, firstPeriod, {}, lastPeriod));
     }
 
     static QStringList linesOf(const QList<CounterpartLine> &lines)
@@ -82,7 +82,7 @@ protected:
     // query; returns how many lines had counterparts.
     int walkAgreesWithEachVoucher(const QString &pattern, const QString &order, bool includeUnposted)
     {
-        CounterpartWalk walk(*pub, pattern, includeUnposted, 1);
+        CounterpartWalk walk(pub->database(), pub->year(), pattern, includeUnposted, 1);
         int withCounterparts = 0;
         for (RecordSet rs = pub->database().query(
                  QStringLiteral("select ccode,iperiod,dbill_date,csign,ino_id from gl_accvouch where iyear=%1 and "
@@ -98,7 +98,7 @@ protected:
             const QList<CounterpartLine> walked =
                 walk.linesFor(code, period, toDate(rs.field(QStringLiteral("dbill_date"))), sign, number);
             const QList<CounterpartLine> alone =
-                CounterpartLines(*pub, code, period, sign, number, includeUnposted, 1);
+                CounterpartLines(pub->database(), pub->year(), code, period, sign, number, includeUnposted, 1);
             EXPECT_EQ(linesAndAmountsOf(walked), linesAndAmountsOf(alone))
                 << code.toStdString() << " in " << sign.toStdString() << '-' << number << " of period " << period;
             withCounterparts += !alone.isEmpty();
@@ -139,7 +139,8 @@ TEST_P(CounterpartLinesTest, UnpostedVouchersAndPeriodBounds)
     EXPECT_EQ(query("660201", 9001, false, 6), QStringList());
     EXPECT_EQ(query("660201", 9001, false, 1, 4), QStringList());
     EXPECT_EQ(query("660201", 9001, false, 5, 5).size(), 3);
-    EXPECT_EQ(linesOf(CounterpartLines(*pub, QStringLiteral("660201"), 5, QStringLiteral("收'"), 9001, false, 1)),
+    EXPECT_EQ(linesOf(CounterpartLines(pub->database(), pub->year(), QStringLiteral("660201"), 5, QStringLiteral("收'"), 9001,
+                                       false, 1)),
               QStringList());
 }
 

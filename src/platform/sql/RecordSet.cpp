@@ -185,6 +185,19 @@ int RecordSet::fieldIndex(const QString &name) const
     return m_columnIndex.value(name.toLower(), -1);
 }
 
+QList<int> RecordSet::fieldPositions(const QStringList &names) const
+{
+    QList<int> positions;
+    positions.reserve(names.size());
+    for (const QString &name : names) {
+        const int index = fieldIndex(name);
+        if (index < 0)
+            throw Failure(QStringLiteral("The result has no column %1").arg(name), m_sql);
+        positions << index;
+    }
+    return positions;
+}
+
 void RecordSet::loadCurrent() const
 {
     if (m_currentLoaded == m_position)

@@ -55,6 +55,9 @@ public:
     int fieldCount() const { return int(m_columns.size()); }
     QString fieldName(int index) const { return m_columns.value(index); }
     int fieldIndex(const QString &name) const; // -1 when the column does not exist
+    // The positions of the named columns, for rows read many times over;
+    // a Failure names the first column the result lacks.
+    QList<int> fieldPositions(const QStringList &names) const;
     bool hasField(const QString &name) const { return fieldIndex(name) >= 0; }
     QVariant field(int index) const;
     // Throws a Failure naming the column when the result has no such column.
