@@ -61,6 +61,14 @@ TEST_F(SqliteConnection, StaticResultsNavigateAndReadFieldsByName)
     rs.moveFirst();
     EXPECT_EQ(rs.field(1).toInt(), 1);
     EXPECT_THROW(rs.field(QStringLiteral("nosuch")), Failure);
+    // Positions found once, in the order asked, whatever the names' case.
+    EXPECT_EQ(rs.fieldPositions({QStringLiteral("cdigest"), QStringLiteral("CCODE")}), (QList<int>{3, 0}));
+    try {
+        rs.fieldPositions({QStringLiteral("md"), QStringLiteral("nosuch")});
+        ADD_FAILURE() << "a missing column went unnoticed";
+    } catch (const Failure &failure) {
+        EXPECT_TRUE(QString::fromUtf8(failure.what()).contains(QStringLiteral("nosuch"))) << failure.what();
+    }
 
     EXPECT_TRUE(db->query(QStringLiteral("select ccode from v where 1=0")).isEmpty());
 
