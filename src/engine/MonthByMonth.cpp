@@ -11,6 +11,7 @@
 #include "LineFeed.h"
 #include "LineTotals.h"
 #include "MonthGridRows.h"
+#include "MonthTableCopy.h"
 #include "VoucherLine.h"
 #include "WorkingTables.h"
 #include "platform/outside/GlPublic.h"
@@ -165,23 +166,35 @@ bool kmmx::mxAllMonth()
     LocalDatabase &local = m_pub.localDatabase();
     const QString yjName = WorkingTables::createYjmxz(m_pub);
     m_tableName = yjName;
-    const QString condition =
-        QStringLiteral("GL_accvouch where ") + rangeClause + QStringLiteral(" ") + QStringLiteral(" and iperiod >= ")
-        + QString::number(bBeginPeriod) + QStringLiteral(" and iperiod<= ") + QString::number(bEndPeriod)
+    // The periods, books and year of the run's lines.
+    const QString linesFilter =
+        QStringLiteral(" and iperiod >= ") + QString::number(bBeginPeriod) + QStringLiteral(" and iperiod<= ")
+        + QString::number(bEndPeriod)
         + (bIncludeUnposted == 1 ? QStringLiteral(" and (iflag=2 or iflag is NULL) and iyear=")
                                  : QStringLiteral(" and ibook=1 and (iflag=2 or iflag is NULL) and iyear="))
-        + year + QStringLiteral(" order by ccode,dbill_date,isignseq,ino_id,inid");
+        + year;
+    const QString condition = QStringLiteral("GL_accvouch where ") + rangeClause + QStringLiteral(" ") + linesFilter
+                              + QStringLiteral(" order by ccode,dbill_date,isignseq,ino_id,inid");
     if (inQueryMode() && frmLedger)
         frmLedger->refreshWindow();
-    const QString monthTable = WorkingTables::createMxzmonth(m_pub, condition);
-    // The lines come ordered by account and period, the accounts in the order
-    // of the leaf list (both sorted by the server): a reading moving forward
-    // meets the lines of each account and period in turn, and none is held
-    // in memory longer than its row takes to write. They are read ahead on a
-    // thread of their own while this one writes the rows.
-    const QString sourceSql = QStringLiteral("Select * From ") + monthTable
-                              + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid");
-    LineFeed source(server, [sourceSql](Connection &own) { return own.query(sourceSql, RecordSet::Cursor::Forward); });
+    MonthTableCopy monthTable(server, m_pub.workingTableName(QStringLiteral("mxzmonth")), condition);
+    // The lines are read account by account in the order of the leaf list,
+    // each account's by period and date in the order of the voucher lines'
+    // index: the same lines as the month table's, and none sorted before the
+    // first row. A reading moving forward meets the lines of each account and
+    // period in turn, and none is held in memory longer than its row takes to
+    // write. They are read ahead on a thread of their own while this one
+    // writes the rows. (A line on a code under a leaf that the chart does not
+    // hold comes after the leaf's and is passed over.)
+    QList<LineFeed::Query> leafQueries;
+    leafQueries.reserve(leaves.size());
+    for (const QString &leaf : std::as_const(leaves)) {
+        const QString sql = QStringLiteral("select * from GL_accvouch where ccode like N'") + sqlLikePrefix(leaf)
+                            + QStringLiteral("%'") + linesFilter
+                            + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid");
+        leafQueries << [sql](Connection &own) { return own.query(sql, RecordSet::Cursor::Forward); };
+    }
+    LineFeed source(server, std::move(leafQueries));
     QHash<QString, qsizetype> leafOrder;
     for (qsizetype i = 0; i < leaves.size(); ++i)
         leafOrder.insert(leaves[i], i);
@@ -450,6 +463,7 @@ bool kmmx::mxAllMonth()
         local.executeIgnoringErrors(QStringLiteral("Drop Table ") + yjName);
     }
     source.close();
+    monthTable.finish();
     if (frmLedger && !frmLedger->bMxzUnloaded() && objHeader)
         objHeader->setEnabled(true);
     transaction.commit();

@@ -74,14 +74,11 @@ QString createYjmxz(GlPublic &pub)
     return name;
 }
 
-QString createMxzmonth(GlPublic &pub, const QString &condition)
+void createMxzmonth(Connection &server, const QString &name, const QString &condition)
 {
-    const QString name = pub.workingTableName(QStringLiteral("mxzmonth"));
-    Connection &server = pub.database();
     server.executeIgnoringErrors(QStringLiteral("Drop Table ") + name);
     server.execute(QStringLiteral("SELECT * INTO ") + name + QStringLiteral(" FROM ") + condition);
     server.execute(QStringLiteral("CREATE INDEX MyKey ON ") + name + QStringLiteral(" (ccode,iperiod);"));
-    return name;
 }
 
 } // namespace qxmxz::WorkingTables

@@ -31,9 +31,10 @@ enum YjmxzColumn : int {
 };
 QString createYjmxz(GlPublic &pub);
 
-// mxzmonth: the voucher lines of a month-by-month run, on the server.
-// `condition` begins with "GL_accvouch where". Returns the name.
-QString createMxzmonth(GlPublic &pub, const QString &condition);
+// mxzmonth: the voucher lines of a month-by-month run, copied on the server
+// under `name` (the session's working-table name for "mxzmonth"), on the
+// connection given. `condition` begins with "GL_accvouch where".
+void createMxzmonth(Connection &server, const QString &name, const QString &condition);
 
 } // namespace WorkingTables
 } // namespace qxmxz

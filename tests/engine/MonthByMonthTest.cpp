@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include "EngineRig.h"
+#include "platform/sql/Connection.h"
 #include "support/Printers.h"
 #include "support/TestDatabases.h"
 
@@ -275,6 +276,45 @@ TEST_P(MonthByMonth, RowsReachTheGridAPageAtATimeWhileTheGroupIsWritten)
     ASSERT_LT(ancestorRow, 20);
     EXPECT_EQ(ancestor, accounts);
     EXPECT_NE(firstAncestorBalance, r.cell(ancestorRow, Balance));
+}
+
+TEST_P(MonthByMonth, TheServersMonthTableHoldsTheLastRunsLines)
+{
+    // The rows are read from the voucher lines themselves; the month table is
+    // copied beside them and holds the same lines once the run is done.
+    EngineRig r(openDemoSession(GetParam()));
+    Connection &server = r.pub().database();
+    const QString table = r.pub().workingTableName(QStringLiteral("mxzmonth"));
+    auto count = [&](const QString &sql) {
+        RecordSet rs = server.query(sql);
+        return rs.field(0).toInt();
+    };
+    auto run = [&](const QString &begin, const QString &end, int lastPeriod, int includeUnposted) {
+        r.grid.setRows(0);
+        r.engine.sBeginCode = begin;
+        r.engine.sEndCode = end;
+        r.engine.bBeginPeriod = 1;
+        r.engine.bEndPeriod = quint8(lastPeriod);
+        r.engine.bIncludeUnposted = quint8(includeUnposted);
+        EXPECT_TRUE(r.engine.mxAllMonth());
+    };
+
+    run(QStringLiteral("2221"), QStringLiteral("2221"), 6, 0);
+    const int vat = count(QStringLiteral("select count(*) from GL_accvouch where ccode like '2221%' and iperiod <= 6"
+                                         " and ibook=1 and (iflag=2 or iflag is null) and iyear=")
+                          + QString::number(r.pub().year()));
+    ASSERT_GT(vat, 0);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from ") + table), vat);
+
+    run(QStringLiteral("1002"), QStringLiteral("1002"), 12, 1);
+    const int bank = count(QStringLiteral("select count(*) from GL_accvouch where ccode like '1002%'"
+                                          " and (iflag=2 or iflag is null) and iyear=")
+                           + QString::number(r.pub().year()));
+    ASSERT_GT(bank, 0);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from ") + table), bank);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from ") + table + QStringLiteral(" where ccode like '2221%'")), 0);
+    EXPECT_GT(count(QStringLiteral("select count(*) from ") + table + QStringLiteral(" where ibook<>1")), 0)
+        << "the unposted lines are copied when they are included";
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, allBackends(), backendTestName);

@@ -56,6 +56,10 @@ public:
 
     // The SQL the database speaks; a PostgreSQL server reached through ODBC is Postgres here.
     Backend backend() const { return m_dialect->backend(); }
+    // Whether one connection can write a table while others read the same
+    // database. A server keeps its readers and writers apart; an SQLite
+    // file's writer waits, to spill or commit, until every reader is done.
+    bool writesBesideReaders() const { return backend() != Backend::Sqlite; }
     // Whether the database is reached through an ODBC driver.
     bool throughOdbc() const { return m_throughOdbc; }
     // How this database keeps money; every record set it returns reads money so.
