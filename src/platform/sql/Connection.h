@@ -92,10 +92,11 @@ private:
     Connection(QString connectionName, QString connectionText, std::unique_ptr<SqlDialect> dialect, MoneyEncoding money,
                bool throughOdbc);
     // What every new connection gets once open (an SQLite page cache of
-    // `cacheKiB`; 4 MB on the main connection, where a month table's copy
-    // sorts its lines, and more only held pages longer); returns how its
-    // money is kept.
-    static constexpr int MainCacheKiB = 4096, SiblingCacheKiB = 2048;
+    // `cacheKiB`, which also bounds a sort's memory before it spills: 2 MB on
+    // the main connection, 1 MB on a reading thread's, which passes over its
+    // pages once; larger caches only held pages longer, beside a full grid);
+    // returns how its money is kept.
+    static constexpr int MainCacheKiB = 2048, SiblingCacheKiB = 1024;
     static MoneyEncoding prepareOpened(QSqlDatabase &db, Backend backend, int cacheKiB = MainCacheKiB);
     RecordSet withMoney(RecordSet &&rs) const;
     // A database for a forward-only result. PostgreSQL loses a streamed result
