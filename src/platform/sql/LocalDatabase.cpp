@@ -37,8 +37,8 @@ LocalDatabase::LocalDatabase(const QString &filePath)
     // A small page cache: rows are appended and read back in order, and a
     // larger cache only held more of a large ledger's pages in memory.
     // Large pages: a ledger's rows reach the file in fewer, larger writes.
-    for (const char *p : {"PRAGMA page_size=65536", "PRAGMA encoding='UTF-16le'", "PRAGMA journal_mode=OFF", "PRAGMA synchronous=OFF",
-                          "PRAGMA temp_store=MEMORY", "PRAGMA cache_size=-2048"})
+    for (const char *p : {"PRAGMA page_size=65536", "PRAGMA encoding='UTF-16le'", "PRAGMA journal_mode=OFF",
+                          "PRAGMA synchronous=OFF", "PRAGMA temp_store=MEMORY", "PRAGMA cache_size=-2048"})
         pragma.exec(QString::fromLatin1(p));
     m_dialect = makeDialect(Backend::Sqlite, {});
 }
