@@ -27,33 +27,29 @@ SqliteStatement::~SqliteStatement()
 
 void SqliteStatement::bind(int index, const QVariant &value)
 {
+    // Text is most of what the working tables hold: it is tried first. Its
+    // characters are bound where the string keeps them (unicode() is never a
+    // null pointer, so an empty string stays empty text, not NULL); utf16()
+    // would copy a literal or a null string to terminate it.
+    const int type = value.metaType().id();
     int rc;
-    if (!value.isValid() || value.isNull()) {
+    if (type == QMetaType::QString && !value.isNull()) {
+        const QString &text = *static_cast<const QString *>(value.constData());
+        rc = sqlite3_bind_text16(m_statement, index, text.unicode(), int(text.size() * sizeof(char16_t)),
+                                 SQLITE_STATIC);
+    } else if (!value.isValid() || value.isNull()) {
         rc = sqlite3_bind_null(m_statement, index);
     } else if (value.metaType() == QMetaType::fromType<Currency>()) {
         // Our SQLite databases keep money in ten-thousandths.
         rc = sqlite3_bind_int64(m_statement, index, value.value<Currency>().units());
-    } else if (holdsWholeNumber(value) || value.metaType().id() == QMetaType::Bool) {
+    } else if (holdsWholeNumber(value) || type == QMetaType::Bool) {
         rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
+    } else if (type == QMetaType::Double || type == QMetaType::Float) {
+        rc = sqlite3_bind_double(m_statement, index, value.toDouble());
     } else {
-        switch (value.metaType().id()) {
-        case QMetaType::Double:
-        case QMetaType::Float:
-            rc = sqlite3_bind_double(m_statement, index, value.toDouble());
-            break;
-        case QMetaType::QString: {
-            const QString &text = *static_cast<const QString *>(value.constData());
-            rc = sqlite3_bind_text16(m_statement, index, text.utf16(), int(text.size() * sizeof(char16_t)),
-                                     SQLITE_STATIC);
-            break;
-        }
-        default: {
-            const QString text = value.toString();
-            rc = sqlite3_bind_text16(m_statement, index, text.utf16(), int(text.size() * sizeof(char16_t)),
-                                     SQLITE_TRANSIENT);
-            break;
-        }
-        }
+        const QString text = value.toString();
+        rc = sqlite3_bind_text16(m_statement, index, text.unicode(), int(text.size() * sizeof(char16_t)),
+                                 SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK)
         throw Failure(QStringLiteral("Cannot bind a value"), QString::fromUtf8(sqlite3_errmsg(m_db)) + QStringLiteral(" — ") + m_sql);
