@@ -202,9 +202,11 @@ bool kmmx::mxAllMonth()
     yj.setIndex(QStringLiteral("ccode"));
     // The row being written, read by the grid before it goes to the table.
     const QList<int> yjAt = yj.fieldPositions(WorkingTables::yjmxzColumns());
-    const MonthGridRows::Values pendingValue = [&](int position) { return yj.field(yjAt[position]); };
+    const MonthGridRows::Values pendingValue = [&](int position) -> const QVariant & {
+        return yj.rowValues()[yjAt[position]];
+    };
     const MonthGridRows::Money pendingMoney = [&](int position) {
-        return decodeMoney(yj.field(yjAt[position]), MoneyEncoding::TenThousandths);
+        return decodeMoney(yj.rowValues()[yjAt[position]], MoneyEncoding::TenThousandths);
     };
     MonthGridRows shown(m_pub, objGrid, bPageLines);
     QHash<QString, int> ancestorGridRows; // ancestor|period|kind → its grid row

@@ -1,6 +1,7 @@
 #include "MonthGridRows.h"
 
 #include "services/GridColours.h"
+#include "services/LedgerGridRows.h"
 #include "platform/ui/GridModel.h"
 #include "totals/AmountFormats.h"
 #include "WorkingTables.h"
@@ -24,11 +25,13 @@ MonthGridRows::MonthGridRows(const GlPublic &pub, GridModel *grid, int pageLines
     }
 }
 
-QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values &value, const Money &money)
+QString MonthGridRows::rowText(const GlPublic &pub, int columns, const Values &value, const Money &money)
 {
-    QStringList cells;
-    cells.reserve(columns);
+    QString text;
+    text.reserve(256);
     for (int k = 0; k < columns; ++k) {
+        if (k > 0)
+            text += u'\t';
         QString cell;
         if (k == 7) {
             cell = value(Y::ccode_equal).toString();
@@ -42,7 +45,7 @@ QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values 
                 cell = FormatQty(pub, value(position));
             else if (position == Y::md_f || position == Y::md || position == Y::mc_f || position == Y::mc
                      || position == Y::me_f || position == Y::mend)
-                cell = FormatAmt(QVariant::fromValue(money(position)));
+                cell = FormatAmt(money(position));
             else
                 cell = value(position).toString();
         } else if (k == 47) {
@@ -51,9 +54,9 @@ QStringList MonthGridRows::cells(const GlPublic &pub, int columns, const Values 
             cell = value(Y::ibook).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
         }
         cell.replace(u'\t', u' ');
-        cells << cell;
+        text += cell;
     }
-    return cells;
+    return text;
 }
 
 void MonthGridRows::format(int row, const Values &value)
@@ -62,14 +65,14 @@ void MonthGridRows::format(int row, const Values &value)
         m_grid->setRowBackColor(row, UnpostedRowColour);
     const int columns = m_grid->Cols();
     for (int column = 1; column <= 21 && column < columns; ++column)
-        m_grid->setCellAlignment(row, column, column == 1 || column == 2 || column == 16 ? 4 : (column <= 7 ? 1 : 7));
+        m_grid->setCellAlignment(row, column, ledgerCellAlignment(column));
 }
 
 int MonthGridRows::append(const Values &value, const Money &money)
 {
     if (!m_grid)
         return -1;
-    m_grid->AddItem(cells(m_pub, m_grid->Cols(), value, money).join(u'\t'));
+    m_grid->AddItem(rowText(m_pub, m_grid->Cols(), value, money));
     const int row = m_grid->Rows() - 1;
     format(row, value);
     if (++m_heldRows >= m_pageLines)
@@ -81,10 +84,14 @@ void MonthGridRows::rewrite(int row, const Values &value, const Money &money)
 {
     if (!m_grid || row < 0)
         return;
-    const QStringList texts = cells(m_pub, m_grid->Cols(), value, money);
-    for (int column = 0; column < texts.size(); ++column)
-        if (m_grid->TextMatrix(row, column) != texts[column])
-            m_grid->setTextMatrix(row, column, texts[column]);
+    // No cell holds a tab: the row's text splits back into its cells.
+    const QString text = rowText(m_pub, m_grid->Cols(), value, money);
+    int column = 0;
+    for (const QStringView cell : QStringView(text).split(u'\t')) {
+        if (m_grid->TextMatrix(row, column) != cell)
+            m_grid->setTextMatrix(row, column, cell.toString());
+        ++column;
+    }
 }
 
 void MonthGridRows::startGroup()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 #include <QVariant>
 #include <functional>
 
@@ -20,14 +20,15 @@ class GridModel;
 class MonthGridRows {
 public:
     // A row's values by position in the month table's column list.
-    using Values = std::function<QVariant(int position)>;
+    using Values = std::function<const QVariant &(int position)>;
     using Money = std::function<Currency(int position)>;
 
     MonthGridRows(const GlPublic &pub, GridModel *grid, int pageLines);
 
-    // The grid cells of one row: numbers formatted for display, the
-    // counterpart column in its place, the posted flag last.
-    static QStringList cells(const GlPublic &pub, int columns, const Values &value, const Money &money);
+    // The grid text of one row, its cells between tab characters: numbers
+    // formatted for display, the counterpart column in its place, the posted
+    // flag last.
+    static QString rowText(const GlPublic &pub, int columns, const Values &value, const Money &money);
     // Appends a row with its colour and alignments; returns its grid row.
     int append(const Values &value, const Money &money);
     void rewrite(int row, const Values &value, const Money &money);
