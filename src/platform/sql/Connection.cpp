@@ -12,6 +12,7 @@
 
 #include "OdbcSource.h"
 #include "ProcedureCatalog.h"
+#include "SqliteLibrary.h"
 #include "SqliteStatement.h"
 #include <sqlite3.h>
 #include "platform/Failure.h"
@@ -214,6 +215,7 @@ std::unique_ptr<Connection> Connection::open(const QString &url)
         if (path.isEmpty() || !QFileInfo(path).isFile())
             throw Failure(QStringLiteral("Cannot open the database %1").arg(url), QStringLiteral("no such file"));
         backend = Backend::Sqlite;
+        configureSqliteLibrary();
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
     } else if (url.startsWith(QLatin1String("postgresql:"), Qt::CaseInsensitive)

@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "LocalRecordSet.h"
+#include "SqliteLibrary.h"
 #include "SqliteStatement.h"
 #include "platform/Failure.h"
 
@@ -27,6 +28,7 @@ LocalDatabase::LocalDatabase(const QString &filePath)
     } else {
         m_filePath = filePath;
     }
+    configureSqliteLibrary();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(m_filePath);
     if (!db.open())
