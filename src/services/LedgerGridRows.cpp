@@ -33,7 +33,7 @@ qint64 appendLedgerRows(GridModel &grid, DynasetRecordSet &rs, qint64 count)
     QString text;
     for (; appended < count && !rs.eof(); ++appended, rs.moveNext()) {
         const QVector<QVariant> &values = rs.rowValues();
-        text.clear();
+        text.resize(0); // keeps the buffer: clear() would free it and every row grow it again
         for (int j = 0; j < columns; ++j) {
             if (j > 0)
                 text += QLatin1Char('\t');
