@@ -5,6 +5,12 @@
 
 namespace qxmxz {
 
+namespace {
+
+constexpr int CopyCacheKiB = 512;
+
+} // namespace
+
 MonthTableCopy::MonthTableCopy(Connection &server, QString name, QString condition)
     : m_server(server), m_name(std::move(name)), m_condition(std::move(condition))
 {
@@ -19,6 +25,21 @@ MonthTableCopy::MonthTableCopy(Connection &server, QString name, QString conditi
 // reading's close joins its thread), but starts none.
 MonthTableCopy::~MonthTableCopy() = default;
 
+// On an SQLite file the copy runs once the grid is full, and its page cache
+// and sort add to the run's peak: it runs with a smaller cache than the
+// connection's.
+void MonthTableCopy::copyWithSmallCache()
+{
+    m_server.setSqlitePageCacheKiB(CopyCacheKiB);
+    try {
+        WorkingTables::createMxzmonth(m_server, m_name, m_condition);
+    } catch (...) {
+        m_server.setSqlitePageCacheKiB(-1);
+        throw;
+    }
+    m_server.setSqlitePageCacheKiB(-1);
+}
+
 void MonthTableCopy::finish()
 {
     if (m_finished)
@@ -27,7 +48,7 @@ void MonthTableCopy::finish()
     if (m_beside)
         m_beside->current(); // the end of the copy; rethrows its failure
     else
-        WorkingTables::createMxzmonth(m_server, m_name, m_condition);
+        copyWithSmallCache();
 }
 
 } // namespace qxmxz

@@ -291,6 +291,15 @@ MoneyEncoding Connection::prepareOpened(QSqlDatabase &db, Backend backend, int c
     return prepareSqliteMoney(db);
 }
 
+void Connection::setSqlitePageCacheKiB(int kib)
+{
+    if (backend() != Backend::Sqlite || m_throughOdbc)
+        return;
+    QSqlDatabase db = database();
+    QSqlQuery pragma(db);
+    pragma.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(kib < 0 ? MainCacheKiB : kib));
+}
+
 RecordSet Connection::withMoney(RecordSet &&rs) const
 {
     rs.setMoneyEncoding(m_money);

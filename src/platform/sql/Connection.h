@@ -82,6 +82,11 @@ public:
     void commit();
     void rollback();
 
+    // On an SQLite file, the connection's page cache for what it runs next,
+    // which also bounds a sort's memory before it spills (no less than 250
+    // pages); back to the connection's own size with -1. Nothing elsewhere.
+    void setSqlitePageCacheKiB(int kib);
+
     // Runs a procedure with positional values (used by ProcedureCall and by
     // procedure calls written as statements).
     RecordSet runProcedure(const ProcedureDefinition &definition, const QVariantList &values,
