@@ -82,7 +82,7 @@ int MonthGridRows::append(const Values &value, const Money &money)
 
 void MonthGridRows::rewrite(int row, const Values &value, const Money &money)
 {
-    if (!m_grid || row < 0)
+    if (!m_grid || row < 0 || m_grid->Cols() == 0)
         return;
     // No cell holds a tab: the row's text splits back into its cells.
     const QString text = rowText(m_pub, m_grid->Cols(), value, money);
