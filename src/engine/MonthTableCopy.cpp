@@ -25,21 +25,6 @@ MonthTableCopy::MonthTableCopy(Connection &server, QString name, QString conditi
 // reading's close joins its thread), but starts none.
 MonthTableCopy::~MonthTableCopy() = default;
 
-// On an SQLite file the copy runs once the grid is full, and its page cache
-// and sort add to the run's peak: it runs with a smaller cache than the
-// connection's.
-void MonthTableCopy::copyWithSmallCache()
-{
-    m_server.setSqlitePageCacheKiB(CopyCacheKiB);
-    try {
-        WorkingTables::createMxzmonth(m_server, m_name, m_condition);
-    } catch (...) {
-        m_server.setSqlitePageCacheKiB(-1);
-        throw;
-    }
-    m_server.setSqlitePageCacheKiB(-1);
-}
-
 void MonthTableCopy::finish()
 {
     if (m_finished)
@@ -47,8 +32,12 @@ void MonthTableCopy::finish()
     m_finished = true;
     if (m_beside)
         m_beside->current(); // the end of the copy; rethrows its failure
-    else
-        copyWithSmallCache();
+    else {
+        // The copy runs once the grid is full, and its page cache and sort add
+        // to the run's peak: it runs with a smaller cache than the connection's.
+        m_server.withSqlitePageCache(CopyCacheKiB,
+                                     [this] { WorkingTables::createMxzmonth(m_server, m_name, m_condition); });
+    }
 }
 
 } // namespace qxmxz

@@ -27,8 +27,6 @@ public:
     void finish();
 
 private:
-    void copyWithSmallCache();
-
     Connection &m_server;
     const QString m_name;
     const QString m_condition;

@@ -285,19 +285,40 @@ MoneyEncoding Connection::prepareOpened(QSqlDatabase &db, Backend backend, int c
         return MoneyEncoding::Decimal;
     // Codes are compared byte for byte as on the servers, which also lets
     // "ccode like N'1002%'" use the index on ccode.
+    setSqlitePageCache(db, cacheKiB);
     QSqlQuery pragma(db);
-    pragma.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(cacheKiB));
     pragma.exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
     return prepareSqliteMoney(db);
 }
 
-void Connection::setSqlitePageCacheKiB(int kib)
+void Connection::setSqlitePageCache(QSqlDatabase &db, int kib)
 {
-    if (backend() != Backend::Sqlite || m_throughOdbc)
-        return;
-    QSqlDatabase db = database();
     QSqlQuery pragma(db);
-    pragma.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(kib < 0 ? MainCacheKiB : kib));
+    pragma.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(kib));
+}
+
+void Connection::withSqlitePageCache(int kib, const std::function<void()> &work)
+{
+    if (backend() != Backend::Sqlite || m_throughOdbc) {
+        work();
+        return;
+    }
+    QSqlDatabase db = database();
+    QSqlQuery current(db);
+    // A negative size is in KiB, a positive one in pages: kept as it was read.
+    const QString own = current.exec(QStringLiteral("PRAGMA cache_size")) && current.next()
+                            ? current.value(0).toString()
+                            : QString::number(-MainCacheKiB);
+    current.finish();
+    auto restore = [&] { QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=") + own); };
+    setSqlitePageCache(db, kib);
+    try {
+        work();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
 }
 
 RecordSet Connection::withMoney(RecordSet &&rs) const

@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 #include "PreparedQueries.h"
@@ -82,10 +83,11 @@ public:
     void commit();
     void rollback();
 
-    // On an SQLite file, the connection's page cache for what it runs next,
-    // which also bounds a sort's memory before it spills (no less than 250
-    // pages); back to the connection's own size with -1. Nothing elsewhere.
-    void setSqlitePageCacheKiB(int kib);
+    // Runs `work` with the connection's page cache of an SQLite file set to
+    // `kib` (it also bounds a sort's memory before it spills, no less than
+    // 250 pages), then gives the cache its size back, also when `work`
+    // throws. Elsewhere it only runs `work`.
+    void withSqlitePageCache(int kib, const std::function<void()> &work);
 
     // Runs a procedure with positional values (used by ProcedureCall and by
     // procedure calls written as statements).
@@ -103,6 +105,7 @@ private:
     // returns how its money is kept.
     static constexpr int MainCacheKiB = 2048, SiblingCacheKiB = 1024;
     static MoneyEncoding prepareOpened(QSqlDatabase &db, Backend backend, int cacheKiB = MainCacheKiB);
+    static void setSqlitePageCache(QSqlDatabase &db, int kib);
     RecordSet withMoney(RecordSet &&rs) const;
     // A database for a forward-only result. PostgreSQL loses a streamed result
     // when the same connection runs another statement, so each stream there

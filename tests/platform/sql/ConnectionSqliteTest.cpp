@@ -147,6 +147,22 @@ TEST_F(SqliteConnection, ServerOnlyFormsRunAndAProcedureBodyTakesNamedParameters
                  Failure);
 }
 
+TEST_F(SqliteConnection, AnotherPageCacheLastsForItsWorkOnlyAlsoWhenTheWorkFails)
+{
+    const auto cacheSize = [this] {
+        RecordSet rs = db->query(QStringLiteral("PRAGMA cache_size"), RecordSet::Cursor::Forward);
+        return rs.eof() ? QString() : rs.field(0).toString();
+    };
+    const QString own = cacheSize();
+    ASSERT_FALSE(own.isEmpty());
+    QString during;
+    db->withSqlitePageCache(256, [&] { during = cacheSize(); });
+    EXPECT_EQ(during, QStringLiteral("-256"));
+    EXPECT_EQ(cacheSize(), own);
+    EXPECT_THROW(db->withSqlitePageCache(256, [] { throw Failure(QStringLiteral("the work failed")); }), Failure);
+    EXPECT_EQ(cacheSize(), own);
+}
+
 TEST(ConnectionUrls, NameWhatCouldNotBeOpened)
 {
     for (const char *url : {"sqlite:/no/such/file.db", "mysql://x", "", "postgresql://nobody@/nodb?host=/no/such/dir&port=1"}) {
