@@ -12,14 +12,13 @@ QString DirectionText(const GlPublic &pub, const QString &word)
 
 BalanceDirection directionOf(const GlPublic &pub, Currency balance)
 {
-    const QString debit = DirectionText(pub, QStringLiteral("借"));
-    const QString credit = DirectionText(pub, QStringLiteral("贷"));
-    const QString balanced = DirectionText(pub, QStringLiteral("平"));
+    // Only the word shown is translated: the direction is set for every row
+    // of a ledger, and the lookup of the other two would be wasted.
     if (balance.sign() > 0)
-        return {debit, QStringLiteral("Dr")};
+        return {DirectionText(pub, QStringLiteral("借")), QStringLiteral("Dr")};
     if (balance.sign() < 0)
-        return {credit, QStringLiteral("Cr")};
-    return {balanced, QStringLiteral("-")};
+        return {DirectionText(pub, QStringLiteral("贷")), QStringLiteral("Cr")};
+    return {DirectionText(pub, QStringLiteral("平")), QStringLiteral("-")};
 }
 
 void applyDirectionRule(const GlPublic &pub, AccSumRec &rec)
