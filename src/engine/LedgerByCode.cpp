@@ -156,7 +156,7 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
                 // The lines come account by account in the order of the list; a
                 // line that belongs to no account of the list, or to one already
                 // written, would be lost from the ledger.
-                const qsizetype at = leafOrder.value(line->code, -1);
+                const qsizetype at = line->code == leaf ? leafIndex : leafOrder.value(line->code, -1);
                 if (at < leafIndex)
                     throw unplacedLine(*line, sKmCode);
                 if (at > leafIndex)
@@ -245,7 +245,7 @@ void kmmx::writeLineRow(Run &run, const VoucherLine &line)
     set(DisplayColumn::Ri, formatNumber(line.date.day(), QStringLiteral("00")));
     set(DisplayColumn::PzId, line.sign + QLatin1Char('-') + formatNumber(line.number, QStringLiteral("0000")));
     set(DisplayColumn::ccode, line.code);
-    set(DisplayColumn::CodeName, m_pub.accountName(line.code));
+    set(DisplayColumn::CodeName, run.accountNameOf(m_pub, line.code));
     set(DisplayColumn::cDigest, line.book == 0 ? QStringLiteral("*") + line.digest : line.digest);
     if (iShowEqual) {
         QStringList entries;

@@ -7,6 +7,7 @@
 
 #include "kmmx.h"
 #include "platform/outside/ChartOfAccounts.h"
+#include "platform/outside/GlPublic.h"
 #include "platform/sql/LocalRecordSet.h"
 #include "totals/AccSumRec.h"
 #include "totals/LedgerMeasures.h"
@@ -35,6 +36,18 @@ struct kmmx::Run {
     QDate hintDate;
     bool shownFirstPage = false;
     RowSaved rowSaved;
+    // The lines come account by account: the name of the last line's account
+    // is looked up once for all its lines.
+    QString namedCode;
+    QString accountName;
+    const QString &accountNameOf(const GlPublic &pub, const QString &code)
+    {
+        if (code != namedCode || namedCode.isNull()) {
+            namedCode = code;
+            accountName = pub.accountName(code);
+        }
+        return accountName;
+    }
 };
 
 } // namespace qxmxz
