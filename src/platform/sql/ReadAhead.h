@@ -48,7 +48,7 @@ public:
             if (m_batch.empty())
                 return true;
             const bool open = m_owner.push(std::move(m_batch));
-            m_batch = Batch();
+            m_batch = m_owner.takeSpent();
             m_batch.reserve(m_owner.m_batchItems);
             return open;
         }
@@ -93,8 +93,13 @@ public:
                 continue;
             }
             if (!m_queue.empty()) {
-                m_batch = std::move(m_queue.front());
+                // The batch taken is handed back to the producer, which ends
+                // its items on its own thread and fills it again.
+                Batch taken;
+                taken.swap(m_queue.front());
                 m_queue.pop_front();
+                m_spent.emplace_back().swap(m_batch);
+                m_batch.swap(taken);
                 m_next = 0;
                 lock.unlock();
                 m_changed.notify_all();
@@ -160,11 +165,28 @@ private:
         return true;
     }
 
+    // An emptied batch handed back by the taker, its items ended here, on the
+    // producer's thread (the taker's is the busier one); a new one when none is.
+    Batch takeSpent()
+    {
+        Batch spent;
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_spent.empty())
+                return spent;
+            spent.swap(m_spent.front());
+            m_spent.pop_front();
+        }
+        spent.clear();
+        return spent;
+    }
+
     const std::size_t m_batchItems;
     const std::size_t m_queuedBatches;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<Batch> m_queue;
+    std::deque<Batch> m_spent; // taken batches, back to the producer
     bool m_finished = false; // the producer has returned or failed
     bool m_closing = false;
     std::exception_ptr m_failure;
