@@ -1,5 +1,7 @@
 #include "LedgerGridRows.h"
 
+#include <QVarLengthArray>
+
 #include "GridColours.h"
 #include "platform/sql/LocalRecordSet.h"
 #include "platform/ui/GridAlignment.h"
@@ -30,20 +32,32 @@ qint64 appendLedgerRows(GridModel &grid, DynasetRecordSet &rs, qint64 count)
     const int bookColumn = rs.fieldIndex(QStringLiteral("iBook"));
     grid.setRedraw(false);
     qint64 appended = 0;
-    QString text;
+    // Text values are shown as they are held; others, and text holding a tab
+    // (shown as a space, as a tabbed row would), are converted here.
+    QVarLengthArray<QString, 64> converted(columns);
+    QVarLengthArray<QStringView, 64> cells(columns);
     for (; appended < count && !rs.eof(); ++appended, rs.moveNext()) {
         const QVector<QVariant> &values = rs.rowValues();
-        text.resize(0); // keeps the buffer: clear() would free it and every row grow it again
         for (int j = 0; j < columns; ++j) {
-            if (j > 0)
-                text += QLatin1Char('\t');
-            if (j < values.size()) {
-                QString value = values[j].toString();
-                value.replace(QLatin1Char('\t'), QLatin1Char(' '));
-                text += value;
+            if (j >= values.size()) {
+                cells[j] = QStringView();
+                continue;
             }
+            const QVariant &value = values[j];
+            if (value.metaType().id() == QMetaType::QString) {
+                const QString &text = *static_cast<const QString *>(value.constData());
+                if (!text.contains(QLatin1Char('\t'))) {
+                    cells[j] = text;
+                    continue;
+                }
+                converted[j] = text;
+            } else {
+                converted[j] = value.toString();
+            }
+            converted[j].replace(QLatin1Char('\t'), QLatin1Char(' '));
+            cells[j] = converted[j];
         }
-        grid.AddItem(text);
+        grid.addRow(cells.data(), columns);
         const int row = grid.Rows() - 1;
         if (bookColumn >= 0 && values.value(bookColumn).toInt() == 0)
             grid.setRowBackColor(row, UnpostedRowColour);

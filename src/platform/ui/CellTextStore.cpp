@@ -134,7 +134,14 @@ void CellTextStore::insertTabbedRow(qsizetype at, QStringView text)
         cells.append(text.mid(start, tab - start));
         start = tab + 1;
     }
-    const Location location = store(cells, int(cells.size()));
+    insertRow(at, cells.data(), int(cells.size()));
+}
+
+void CellTextStore::insertRow(qsizetype at, const QStringView *cells, int count)
+{
+    forgetSeek();
+    flushOpenRow();
+    const Location location = store(cells, count);
     m_rows.insert(m_rows.begin() + at, location);
 }
 

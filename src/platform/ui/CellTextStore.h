@@ -36,6 +36,9 @@ public:
     // One row whose cells are the pieces of `text` between tab characters;
     // pieces beyond the column count are dropped, missing ones stay empty.
     void insertTabbedRow(qsizetype at, QStringView text);
+    // One row of `count` cells given one by one; cells beyond the column
+    // count are dropped, missing ones stay empty.
+    void insertRow(qsizetype at, const QStringView *cells, int count);
     void removeRows(qsizetype from, qsizetype count);
 
     QString cell(qsizetype row, int column) const;

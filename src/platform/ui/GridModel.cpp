@@ -18,7 +18,7 @@ void GridModel::setRows(int rows)
     if (rows < 0)
         throw Failure(QStringLiteral("A grid cannot have %1 rows").arg(rows));
     if (rows > Rows())
-        insertRowsAt(Rows(), rows - Rows(), nullptr);
+        insertRowsAt(Rows(), rows - Rows());
     else if (rows < Rows())
         removeRowsFrom(rows);
     if (m_fixedRows > rows) {
@@ -102,7 +102,13 @@ void GridModel::AddItem(const QString &text, int index)
         index = Rows();
     if (index < 0 || index > Rows())
         throw Failure(QStringLiteral("Grid row %1 cannot be added: the grid has %2 rows").arg(index).arg(Rows()));
-    insertRowsAt(index, 1, &text);
+    insertRowsAt(index, 1, [&] { m_text.insertTabbedRow(index, text); });
+}
+
+void GridModel::addRow(const QStringView *cells, int count)
+{
+    const int at = Rows();
+    insertRowsAt(at, 1, [&] { m_text.insertRow(at, cells, count); });
 }
 
 QString GridModel::TextMatrix(int row, int column) const
@@ -132,7 +138,7 @@ void GridModel::Clear()
     cellsChanged(0, Rows() - 1, 0, Cols() - 1, TextChanged | AlignmentChanged | ColorChanged);
 }
 
-void GridModel::insertRowsAt(int at, int count, const QString *tabbedText)
+void GridModel::insertRowsAt(int at, int count, const std::function<void()> &storeText)
 {
     if (count <= 0)
         return;
@@ -141,8 +147,8 @@ void GridModel::insertRowsAt(int at, int count, const QString *tabbedText)
     const bool announceNow = m_redraw || at < m_announcedRows;
     if (announceNow)
         beginInsertRows({}, at, at + count - 1);
-    if (tabbedText)
-        m_text.insertTabbedRow(at, *tabbedText);
+    if (storeText)
+        storeText();
     else
         m_text.insertEmptyRows(at, count);
     m_rowFormats.insert(m_rowFormats.begin() + at, std::size_t(count), RowFormat{});

@@ -6,6 +6,7 @@
 #include "GridColor.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -87,6 +88,10 @@ public:
     // (fewer pieces leave the rest empty, more than Cols are dropped), at
     // `index` (0..Rows) or after the last row when `index` is -1.
     Q_INVOKABLE void AddItem(const QString &text, int index = -1);
+    // Adds a row after the last one from its cells, as they are (a tab is
+    // not a separator here): for a writer of many rows, which need not join
+    // them to have them split again.
+    void addRow(const QStringView *cells, int count);
     Q_INVOKABLE QString TextMatrix(int row, int column) const;
     Q_INVOKABLE void setTextMatrix(int row, int column, const QString &text);
     // Every cell empty, without colour or alignment of its own; the numbers of
@@ -167,7 +172,9 @@ private:
     void checkCell(int row, int column) const;
     static void checkAlignment(int code);
     quint16 colorCode(int rgb);
-    void insertRowsAt(int at, int count, const QString *tabbedText);
+    // `storeText` stores the text of the one row inserted; without it the
+    // rows are empty.
+    void insertRowsAt(int at, int count, const std::function<void()> &storeText = {});
     void removeRowsFrom(int from);
     void cellsChanged(int firstRow, int lastRow, int firstColumn, int lastColumn, unsigned roles);
     void rowHeightsChanged(int firstRow, int lastRow);

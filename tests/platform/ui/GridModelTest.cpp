@@ -58,6 +58,34 @@ TEST(GridModelShape, addItemSplitsAtTabsAndInsertsBeforeTheRowItNamesTakingRowHe
     EXPECT_THROW(grid.AddItem(QStringLiteral("x"), -2), Failure);
 }
 
+// A row given cell by cell takes its cells as they are: a tab is text there,
+// not a separator; missing cells stay empty and cells beyond Cols are dropped.
+TEST(GridModelShape, addRowTakesItsCellsAsTheyAreAfterTheLastRow)
+{
+    GridModel grid;
+    grid.setCols(3);
+    grid.AddItem(QStringLiteral("first"));
+    int announced = 0;
+    QObject::connect(&grid, &QAbstractItemModel::rowsInserted, [&](const QModelIndex &, int from, int to) {
+        EXPECT_EQ(from, to);
+        announced = to;
+    });
+    const QString tabbed = QStringLiteral("付款\t现金");
+    const QStringView three[] = {u"26", tabbed, u"记-0007"};
+    grid.addRow(three, 3);
+    const QStringView one[] = {u"only"};
+    grid.addRow(one, 1);
+    const QStringView four[] = {u"a", u"b", u"c", u"d"};
+    grid.addRow(four, 4);
+
+    ASSERT_EQ(grid.Rows(), 4);
+    EXPECT_EQ(announced, 3);
+    EXPECT_EQ(rowTexts(grid, 0), (QStringList{"first", "", ""}));
+    EXPECT_EQ(rowTexts(grid, 1), (QStringList{"26", "付款\t现金", "记-0007"}));
+    EXPECT_EQ(rowTexts(grid, 2), (QStringList{"only", "", ""}));
+    EXPECT_EQ(rowTexts(grid, 3), (QStringList{"a", "b", "c"}));
+}
+
 TEST(GridModelShape, shrinkingForgetsCellsAndClearForgetsTextsAndFormattingButNotTheLayout)
 {
     GridModel grid;
