@@ -25,14 +25,13 @@ MonthGridRows::MonthGridRows(const GlPublic &pub, GridModel *grid, int pageLines
     }
 }
 
-QString MonthGridRows::rowText(const GlPublic &pub, int columns, const Values &value, const Money &money)
+const MonthGridRows::Cells &MonthGridRows::cellsOf(const Values &value, const Money &money)
 {
-    QString text;
-    text.reserve(256);
+    const int columns = m_grid->Cols();
+    m_cells.resize(columns);
     for (int k = 0; k < columns; ++k) {
-        if (k > 0)
-            text += u'\t';
-        QString cell;
+        QString &cell = m_cells[k];
+        cell.resize(0);
         if (k == 7) {
             cell = value(Y::ccode_equal).toString();
         } else if (k <= 6) {
@@ -42,7 +41,7 @@ QString MonthGridRows::rowText(const GlPublic &pub, int columns, const Values &v
             // column further left in the table.
             const int position = k - 1;
             if (position == Y::nd_s || position == Y::nc_s || position == Y::ne_s)
-                cell = FormatQty(pub, value(position));
+                cell = FormatQty(m_pub, value(position));
             else if (position == Y::md_f || position == Y::md || position == Y::mc_f || position == Y::mc
                      || position == Y::me_f || position == Y::mend)
                 cell = FormatAmt(money(position));
@@ -54,9 +53,8 @@ QString MonthGridRows::rowText(const GlPublic &pub, int columns, const Values &v
             cell = value(Y::ibook).toInt() == UnpostedBook ? QStringLiteral("0") : QStringLiteral("1");
         }
         cell.replace(u'\t', u' ');
-        text += cell;
     }
-    return text;
+    return m_cells;
 }
 
 void MonthGridRows::format(int row, const Values &value)
@@ -72,7 +70,9 @@ int MonthGridRows::append(const Values &value, const Money &money)
 {
     if (!m_grid)
         return -1;
-    m_grid->AddItem(rowText(m_pub, m_grid->Cols(), value, money));
+    const Cells &cells = cellsOf(value, money);
+    QVarLengthArray<QStringView, 64> views(cells.begin(), cells.end());
+    m_grid->addRow(views.data(), int(views.size()));
     const int row = m_grid->Rows() - 1;
     format(row, value);
     if (++m_heldRows >= m_pageLines)
@@ -82,16 +82,12 @@ int MonthGridRows::append(const Values &value, const Money &money)
 
 void MonthGridRows::rewrite(int row, const Values &value, const Money &money)
 {
-    if (!m_grid || row < 0 || m_grid->Cols() == 0)
+    if (!m_grid || row < 0)
         return;
-    // No cell holds a tab: the row's text splits back into its cells.
-    const QString text = rowText(m_pub, m_grid->Cols(), value, money);
-    int column = 0;
-    for (const QStringView cell : QStringView(text).split(u'\t')) {
-        if (m_grid->TextMatrix(row, column) != cell)
-            m_grid->setTextMatrix(row, column, cell.toString());
-        ++column;
-    }
+    const Cells &cells = cellsOf(value, money);
+    for (int column = 0; column < cells.size(); ++column)
+        if (m_grid->TextMatrix(row, column) != cells[column])
+            m_grid->setTextMatrix(row, column, cells[column]);
 }
 
 void MonthGridRows::startGroup()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVarLengthArray>
 #include <QVariant>
 #include <functional>
 
@@ -25,10 +26,6 @@ public:
 
     MonthGridRows(const GlPublic &pub, GridModel *grid, int pageLines);
 
-    // The grid text of one row, its cells between tab characters: numbers
-    // formatted for display, the counterpart column in its place, the posted
-    // flag last.
-    static QString rowText(const GlPublic &pub, int columns, const Values &value, const Money &money);
     // Appends a row with its colour and alignments; returns its grid row.
     int append(const Values &value, const Money &money);
     void rewrite(int row, const Values &value, const Money &money);
@@ -41,6 +38,11 @@ public:
     bool firstPageShown() const { return m_firstPageShown; }
 
 private:
+    using Cells = QVarLengthArray<QString, 64>;
+    // The grid cells of one row: numbers formatted for display, the
+    // counterpart column in its place, the posted flag last; a tab shown as a
+    // space.
+    const Cells &cellsOf(const Values &value, const Money &money);
     void format(int row, const Values &value);
 
     const GlPublic &m_pub;
@@ -49,6 +51,7 @@ private:
     int m_groupStart = 0;
     int m_heldRows = 0;
     bool m_firstPageShown = false;
+    Cells m_cells; // the last row's
 };
 
 } // namespace qxmxz
