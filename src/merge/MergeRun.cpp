@@ -179,11 +179,12 @@ void MergeRun::mergeVouchers(VoucherFeed &vouchers, bool byDigest)
 void MergeRun::mergeVoucher(const MergedVoucher &voucher, bool byDigest)
 {
     for (const MergeGroup &group : voucher.groups) {
+        const AccSumRec movement = group.movement();
         const qsizetype index = m_currencyNames.indexOf(group.currencyName);
         if (index >= 0 && index + 1 < m_current.size())
-            PostTotals(m_pub, group.movement, m_current[index + 1]);
-        PostTotals(m_pub, group.movement, m_current[0]);
-        writeGroupRow(voucher, group,
+            PostTotals(m_pub, movement, m_current[index + 1]);
+        PostTotals(m_pub, movement, m_current[0]);
+        writeGroupRow(voucher, movement,
                       byDigest ? group.digest : (group.isDebit() ? voucher.debitSummary : voucher.creditSummary));
         m_transfer->rowWritten();
     }
@@ -191,11 +192,10 @@ void MergeRun::mergeVoucher(const MergedVoucher &voucher, bool byDigest)
         showProgress(voucher);
 }
 
-void MergeRun::writeGroupRow(const MergedVoucher &voucher, const MergeGroup &group, const QString &summary)
+void MergeRun::writeGroupRow(const MergedVoucher &voucher, const AccSumRec &m, const QString &summary)
 {
     DynasetRecordSet &rs = *m_rows;
     auto set = [&](DisplayColumn column, const QVariant &value) { rs.setField(m_at[int(column)], value); };
-    const AccSumRec &m = group.movement;
     rs.addNew();
     set(DisplayColumn::Nian, formatNumber(m_pub.periodOfDate(voucher.date), QStringLiteral("00")));
     set(DisplayColumn::Yue, formatNumber(voucher.date.month(), QStringLiteral("00")));

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "HostControls.h"
-#include "MergeGroup.h"
 #include "MergeStatements.h"
 #include "platform/outside/ChartOfAccounts.h"
 #include "totals/AccSumRec.h"
@@ -48,7 +47,7 @@ private:
     void writeOpening();
     void mergeVouchers(VoucherFeed &vouchers, bool byDigest);
     void mergeVoucher(const MergedVoucher &voucher, bool byDigest);
-    void writeGroupRow(const MergedVoucher &voucher, const MergeGroup &group, const QString &summary);
+    void writeGroupRow(const MergedVoucher &voucher, const AccSumRec &movement, const QString &summary);
     void showProgress(const MergedVoucher &voucher);
     void periodSubtotal(int period);
     void writeCurrencyTotals(int period, const QVector<AccSumRec> &records, bool cumulative);

@@ -50,6 +50,14 @@ QString voucherList(int year, const QString &code, int firstPeriod, int lastPeri
            + postedOnly(includeUnposted) + QStringLiteral(" order by iperiod,dbill_date,isignseq,ino_id");
 }
 
+QString voucherListOfPeriod(int year, const PeriodAccounts &accounts, int period, bool includeUnposted)
+{
+    return QStringLiteral("select distinct ccode,iperiod,csign,isignseq,ino_id,dbill_date,ibook  from gl_accvouch where iyear=")
+           + QString::number(year) + QStringLiteral(" and") + accountsOf(accounts) + QStringLiteral(" and iperiod = ")
+           + QString::number(period) + QStringLiteral(" and (iflag Is Null or iflag=2) ") + postedOnly(includeUnposted)
+           + QStringLiteral(" order by iperiod,dbill_date,isignseq,ino_id");
+}
+
 QString voucherCondition(int year, const VoucherKey &voucher, bool includeUnposted)
 {
     return QStringLiteral(" where iyear=") + QString::number(year) + QStringLiteral(" and ccode = N'")

@@ -19,7 +19,8 @@ struct VoucherKey {
 };
 
 // The distinct vouchers of the accounts under `code` in the periods, in
-// period, date and voucher order: one row per voucher and account code.
+// period, date and voucher order: one row per voucher and account code, as
+// the plain reading lists them.
 QString voucherList(int year, const QString &code, int firstPeriod, int lastPeriod, bool includeUnposted);
 
 // " where iyear=… and ccode = N'…' and iperiod = … and isignseq = … and ino_id = …"
@@ -45,6 +46,10 @@ struct PeriodAccounts {
     QString code;
     QStringList codes;
 };
+
+// The distinct vouchers of the accounts in one period, in date and voucher
+// order: one row per voucher and account code.
+QString voucherListOfPeriod(int year, const PeriodAccounts &accounts, int period, bool includeUnposted);
 
 // The same groups for every voucher of the accounts in one period, in one
 // statement: each row also names its voucher (isignseq, ino_id, ccode) and

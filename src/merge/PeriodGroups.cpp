@@ -14,6 +14,18 @@ constexpr qsizetype MostNamedCodes = 500;
 
 } // namespace
 
+MergeStatements::PeriodAccounts readPeriodAccounts(Connection &database, const GroupReading &reading)
+{
+    MergeStatements::PeriodAccounts accounts{reading.code, {}};
+    RecordSet rs = database.query(MergeStatements::codesWithLines(reading.year, reading.code), RecordSet::Cursor::Forward);
+    for (; !rs.eof() && accounts.codes.size() <= MostNamedCodes; rs.moveNext())
+        accounts.codes << rs.field(0).toString();
+    rs.close();
+    if (accounts.codes.size() > MostNamedCodes)
+        accounts.codes.clear();
+    return accounts;
+}
+
 EachVoucherGroups::EachVoucherGroups(Connection &database, GroupReading reading)
     : m_database(database), m_reading(std::move(reading))
 {
@@ -25,7 +37,7 @@ QList<MergeGroup> EachVoucherGroups::groupsOf(const MergeStatements::VoucherKey 
     QList<MergeGroup> groups;
     RecordSet rs = m_database.query(MergeStatements::groupedLines(condition, m_reading.byDigest));
     for (; !rs.eof(); rs.moveNext())
-        groups.append(readMergeGroup(rs, m_reading.byDigest, m_reading.homeCurrency));
+        groups.append(readMergeGroup(rs, m_reading.byDigest, m_reading.homeCurrency, m_texts));
     rs.close();
     return groups;
 }
@@ -38,8 +50,8 @@ QString EachVoucherGroups::summaryOf(const MergeStatements::VoucherKey &voucher,
     return summary;
 }
 
-PeriodGroups::PeriodGroups(Connection &database, GroupReading reading)
-    : m_database(database), m_reading(std::move(reading))
+PeriodGroups::PeriodGroups(Connection &database, GroupReading reading, MergeStatements::PeriodAccounts accounts)
+    : m_database(database), m_reading(std::move(reading)), m_accounts(std::move(accounts))
 {
 }
 
@@ -63,27 +75,11 @@ QString PeriodGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool
     return (debitSide ? found.debit : found.credit).value_or(QString());
 }
 
-const MergeStatements::PeriodAccounts &PeriodGroups::accounts()
-{
-    if (!m_accounts) {
-        MergeStatements::PeriodAccounts accounts{m_reading.code, {}};
-        RecordSet rs = m_database.query(MergeStatements::codesWithLines(m_reading.year, m_reading.code),
-                                        RecordSet::Cursor::Forward);
-        for (; !rs.eof() && accounts.codes.size() <= MostNamedCodes; rs.moveNext())
-            accounts.codes << rs.field(0).toString();
-        rs.close();
-        if (accounts.codes.size() > MostNamedCodes)
-            accounts.codes.clear();
-        m_accounts = std::move(accounts);
-    }
-    return *m_accounts;
-}
-
 void PeriodGroups::loadGroups(int period)
 {
     m_groups.clear();
     m_groupsPeriod = period;
-    RecordSet rs = m_database.query(MergeStatements::groupedLinesOfPeriod(m_reading.year, accounts(), period,
+    RecordSet rs = m_database.query(MergeStatements::groupedLinesOfPeriod(m_reading.year, m_accounts, period,
                                                                           m_reading.includeUnposted, m_reading.byDigest),
                                     RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
@@ -91,8 +87,8 @@ void PeriodGroups::loadGroups(int period)
     const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
     for (; !rs.eof(); rs.moveNext()) {
         const Key key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
-                      rs.field(codeField).toString().trimmed()};
-        m_groups[key].append(readMergeGroup(rs, m_reading.byDigest, m_reading.homeCurrency));
+                      m_texts.share(rs.field(codeField).toString().trimmed())};
+        m_groups[key].append(readMergeGroup(rs, m_reading.byDigest, m_reading.homeCurrency, m_texts));
     }
     rs.close();
 }
@@ -103,14 +99,14 @@ void PeriodGroups::loadSummaries(int period)
 {
     m_summaries.clear();
     m_summariesPeriod = period;
-    RecordSet rs = m_database.query(MergeStatements::summariesOfPeriod(m_reading.year, accounts(), period),
+    RecordSet rs = m_database.query(MergeStatements::summariesOfPeriod(m_reading.year, m_accounts, period),
                                     RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
     const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
     const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
     for (; !rs.eof(); rs.moveNext()) {
         Summaries &found = m_summaries[Key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
-                                           rs.field(codeField).toString().trimmed()}];
+                                           m_texts.share(rs.field(codeField).toString().trimmed())}];
         if (!found.debit && !rs.money(QStringLiteral("md")).isZero())
             found.debit = rs.text(QStringLiteral("cdigest"));
         if (!found.credit && !rs.money(QStringLiteral("mc")).isZero())

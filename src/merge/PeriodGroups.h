@@ -7,6 +7,7 @@
 
 #include "MergeGroup.h"
 #include "MergeStatements.h"
+#include "platform/values/SharedTexts.h"
 
 namespace qxmxz {
 
@@ -22,6 +23,11 @@ struct GroupReading {
     bool byDigest = false;
     QString homeCurrency;
 };
+
+// The codes under the reading's code that have lines in the year, named one
+// by one in the statements of a period; none (the prefix instead) when there
+// are too many to name.
+MergeStatements::PeriodAccounts readPeriodAccounts(Connection &database, const GroupReading &reading);
 
 // Where a merged ledger gets the summed groups of each voucher and the
 // summaries of its sides.
@@ -45,6 +51,7 @@ public:
 private:
     Connection &m_database;
     GroupReading m_reading;
+    SharedTexts m_texts;
 };
 
 // Two ordered statements per period for all vouchers of the accounts under
@@ -54,7 +61,7 @@ private:
 // which cost more than the rows they bring, are gone.
 class PeriodGroups : public VoucherGroupSource {
 public:
-    PeriodGroups(Connection &database, GroupReading reading);
+    PeriodGroups(Connection &database, GroupReading reading, MergeStatements::PeriodAccounts accounts);
     QList<MergeGroup> groupsOf(const MergeStatements::VoucherKey &voucher) override;
     QString summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) override;
 
@@ -73,13 +80,13 @@ private:
         std::optional<QString> debit, credit;
     };
     static Key keyOf(const MergeStatements::VoucherKey &voucher);
-    const MergeStatements::PeriodAccounts &accounts();
     void loadGroups(int period);
     void loadSummaries(int period);
 
     Connection &m_database;
     GroupReading m_reading;
-    std::optional<MergeStatements::PeriodAccounts> m_accounts;
+    SharedTexts m_texts;
+    MergeStatements::PeriodAccounts m_accounts;
     int m_groupsPeriod = 0;
     int m_summariesPeriod = 0;
     QHash<Key, QList<MergeGroup>> m_groups;

@@ -1,10 +1,9 @@
 #include "VoucherFeed.h"
 
-#include <memory>
-
 #include "platform/sql/Connection.h"
 #include "platform/sql/RecordSet.h"
 #include "platform/outside/FiscalCalendar.h"
+#include "platform/values/SharedTexts.h"
 
 namespace qxmxz {
 
@@ -17,17 +16,12 @@ namespace {
 constexpr std::size_t VouchersEachBatch = 256;
 constexpr std::size_t QueuedBatches = 64;
 
-void readVouchers(Connection &own, ReadAhead<MergedVoucher>::Sink &sink, const GroupReading &reading,
-                  int firstPeriod, int lastPeriod, bool eachVoucher)
+// The vouchers of a voucher list in its order, each with its groups and,
+// merged by account, its sides' summaries; false once the reading is closed.
+bool readList(Connection &own, ReadAhead<MergedVoucher>::Sink &sink, const GroupReading &reading,
+              const QString &statement, VoucherGroupSource &source, SharedTexts &texts)
 {
-    std::unique_ptr<VoucherGroupSource> source;
-    if (eachVoucher)
-        source = std::make_unique<EachVoucherGroups>(own, reading);
-    else
-        source = std::make_unique<PeriodGroups>(own, reading);
-    RecordSet list = own.query(MergeStatements::voucherList(reading.year, reading.code, firstPeriod, lastPeriod,
-                                                            reading.includeUnposted),
-                               RecordSet::Cursor::Forward);
+    RecordSet list = own.query(statement, RecordSet::Cursor::Forward);
     const int codeField = list.fieldIndex(QStringLiteral("ccode"));
     const int periodField = list.fieldIndex(QStringLiteral("iperiod"));
     const int signField = list.fieldIndex(QStringLiteral("csign"));
@@ -37,14 +31,14 @@ void readVouchers(Connection &own, ReadAhead<MergedVoucher>::Sink &sink, const G
     const int bookField = list.fieldIndex(QStringLiteral("ibook"));
     for (; !list.eof(); list.moveNext()) {
         MergedVoucher voucher;
-        voucher.key.code = list.field(codeField).toString().trimmed();
+        voucher.key.code = texts.share(list.field(codeField).toString().trimmed());
         voucher.key.period = list.field(periodField).toInt();
         voucher.key.signSequence = list.field(sequenceField).toInt();
         voucher.key.number = list.field(numberField).toInt();
-        voucher.sign = list.field(signField).toString().trimmed();
+        voucher.sign = texts.share(list.field(signField).toString().trimmed());
         voucher.date = toDate(list.field(dateField));
         voucher.book = list.field(bookField).toInt();
-        voucher.groups = source->groupsOf(voucher.key);
+        voucher.groups = source.groupsOf(voucher.key);
         // Merged by account, a group's summary is that of the voucher's
         // first line of the account on the group's side.
         if (!reading.byDigest) {
@@ -52,14 +46,45 @@ void readVouchers(Connection &own, ReadAhead<MergedVoucher>::Sink &sink, const G
             for (const MergeGroup &group : std::as_const(voucher.groups))
                 (group.isDebit() ? debit : credit) = true;
             if (debit)
-                voucher.debitSummary = source->summaryOf(voucher.key, true);
+                voucher.debitSummary = source.summaryOf(voucher.key, true);
             if (credit)
-                voucher.creditSummary = source->summaryOf(voucher.key, false);
+                voucher.creditSummary = source.summaryOf(voucher.key, false);
         }
         if (!sink.put(std::move(voucher)))
-            break;
+            return false;
     }
     list.close();
+    return true;
+}
+
+// The plain reading lists the vouchers of all periods at once. So does the
+// period reading for several codes: the order of one voucher's codes is the
+// database's own, which a list a period at a time need not repeat. For one
+// code it lists them a period at a time, beside that period's groups, so that
+// the database sorts and keeps apart no more than one period's vouchers and
+// finds the code's period in its index.
+void readVouchers(Connection &own, ReadAhead<MergedVoucher>::Sink &sink, const GroupReading &reading,
+                  int firstPeriod, int lastPeriod, bool eachVoucher)
+{
+    SharedTexts texts; // the queued vouchers share their few codes and signs
+    const QString wholeList =
+        MergeStatements::voucherList(reading.year, reading.code, firstPeriod, lastPeriod, reading.includeUnposted);
+    if (eachVoucher) {
+        EachVoucherGroups source(own, reading);
+        readList(own, sink, reading, wholeList, source, texts);
+        return;
+    }
+    const MergeStatements::PeriodAccounts accounts = readPeriodAccounts(own, reading);
+    PeriodGroups source(own, reading, accounts);
+    if (accounts.codes.size() != 1) {
+        readList(own, sink, reading, wholeList, source, texts);
+        return;
+    }
+    for (int period = firstPeriod; period <= lastPeriod; ++period)
+        if (!readList(own, sink, reading,
+                      MergeStatements::voucherListOfPeriod(reading.year, accounts, period, reading.includeUnposted),
+                      source, texts))
+            return;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// The merged ledger reads the grouped lines of a whole period at a time; the
-// rows it writes must be exactly those of the plain reading, one or two
-// statements per voucher, whatever the company, grouping or backend.
+// The merged ledger reads the vouchers and the grouped lines of one period at
+// a time; the rows it writes must be exactly those of the plain reading, one
+// voucher list for all periods and one or two statements per voucher,
+// whatever the company, grouping, periods or backend.
 #include <gtest/gtest.h>
 
 #include "MergeRig.h"
@@ -62,8 +63,22 @@ TEST_P(MergedReading, GeneratedCompanyGivesTheRowsOfTheReadingPerVoucher)
 {
     MergeRig r(openSession(std::shared_ptr<Connection>(openGenerated(GetParam(), 6000)), QStringLiteral("demo"),
                            QStringLiteral("zh-CN"), 2026));
-    expectSameRows(r, {QStringLiteral("1002"), QStringLiteral("1122"), QStringLiteral("1403"), QStringLiteral("2202")},
+    expectSameRows(r,
+                   {QStringLiteral("1002"), QStringLiteral("100201"), QStringLiteral("1122"), QStringLiteral("1403"),
+                    QStringLiteral("2202")},
                    QStringLiteral("generated"));
+}
+
+// Periods inside the year: the period reading lists the first and the last
+// period of the range and none outside it, for one code a period at a time.
+TEST_P(MergedReading, APeriodRangeInsideTheYearGivesTheSameRows)
+{
+    MergeRig r(openSession(std::shared_ptr<Connection>(openGenerated(GetParam(), 6000)), QStringLiteral("demo"),
+                           QStringLiteral("zh-CN"), 2026));
+    r.hb.iStart = 3;
+    r.hb.iEnd = 5;
+    expectSameRows(r, {QStringLiteral("1002"), QStringLiteral("100201"), QStringLiteral("2202")},
+                   QStringLiteral("generated, periods 3 to 5"));
 }
 
 // Several lines of one account on one side with different summaries, in
