@@ -88,24 +88,19 @@ QString groupedLinesOfPeriod(int year, const PeriodAccounts &accounts, int perio
 {
     const QString where = QStringLiteral(" where iyear=") + QString::number(year) + QStringLiteral(" and")
                           + accountsOf(accounts) + QStringLiteral(" and iperiod = ") + QString::number(period)
-                          + validLines() + postedOnly(includeUnposted) + QStringLiteral(" ");
-    const QString voucher = QStringLiteral("isignseq,ino_id,ccode,");
+                          + validLines() + postedOnly(includeUnposted);
     if (byDigest)
-        return QStringLiteral("select * from ((select ") + voucher
-               + QStringLiteral("1 as iside,cdigest,cexch_name,Sum(Md) as Md,0 as Mc,Sum(Md_f) as Md_f,0 as Mc_f,")
-               + QStringLiteral("Sum(Nd_s) as Nd_s,0 as Nc_s from gl_accvouch ") + where + QStringLiteral(" group by ")
-               + voucher + QStringLiteral("cdigest,cexch_name having(Sum(Md) <> 0)) union all (select ") + voucher
-               + QStringLiteral("2 as iside,cdigest,cexch_name,0 as Md,Sum(Mc) as Mc,0 as Md_f,Sum(Mc_f) as Mc_f,")
-               + QStringLiteral("0 as Nd_s,Sum(Nc_s) as Nc_s from gl_accvouch ") + where + QStringLiteral(" group by ")
-               + voucher + QStringLiteral("cdigest,cexch_name having(Sum(Mc) <> 0))) t")
-               + QStringLiteral(" order by isignseq,ino_id,ccode,iside,cdigest,cexch_name");
-    return QStringLiteral("select * from ((select ") + voucher
-           + QStringLiteral("1 as iside,cexch_name,Sum(Md) as Md,0 as Mc,Sum(Md_f) as Md_f,0 as Mc_f,")
-           + QStringLiteral("Sum(Nd_s) as Nd_s,0 as Nc_s from gl_accvouch ") + where + QStringLiteral(" and md <> 0 group by ")
-           + voucher + QStringLiteral("cexch_name) union all (select ") + voucher
-           + QStringLiteral("2 as iside,cexch_name,0 as Md,Sum(Mc) as Mc,0 as Md_f,Sum(Mc_f) as Mc_f,")
-           + QStringLiteral("0 as Nd_s,Sum(Nc_s) as Nc_s from gl_accvouch ") + where + QStringLiteral(" and mc <> 0 group by ")
-           + voucher + QStringLiteral("cexch_name)) t order by isignseq,ino_id,ccode,iside,cexch_name");
+        return QStringLiteral("select isignseq,ino_id,ccode,cdigest,cexch_name,Sum(Md) as Md,Sum(Mc) as Mc,")
+               + QStringLiteral("Sum(Md_f) as Md_f,Sum(Mc_f) as Mc_f,Sum(Nd_s) as Nd_s,Sum(Nc_s) as Nc_s from gl_accvouch")
+               + where + QStringLiteral(" group by isignseq,ino_id,ccode,cdigest,cexch_name")
+               + QStringLiteral(" order by isignseq,ino_id,ccode,cdigest,cexch_name");
+    return QStringLiteral("select isignseq,ino_id,ccode,cexch_name,")
+           + QStringLiteral("Count(case when md <> 0 then 1 end) as iDebitLines,Sum(case when md <> 0 then Md end) as Md,")
+           + QStringLiteral("Sum(case when md <> 0 then Md_f end) as Md_f,Sum(case when md <> 0 then Nd_s end) as Nd_s,")
+           + QStringLiteral("Count(case when mc <> 0 then 1 end) as iCreditLines,Sum(case when mc <> 0 then Mc end) as Mc,")
+           + QStringLiteral("Sum(case when mc <> 0 then Mc_f end) as Mc_f,Sum(case when mc <> 0 then Nc_s end) as Nc_s")
+           + QStringLiteral(" from gl_accvouch") + where + QStringLiteral(" and (md <> 0 or mc <> 0)")
+           + QStringLiteral(" group by isignseq,ino_id,ccode,cexch_name order by isignseq,ino_id,ccode,cexch_name");
 }
 
 QString summariesOfPeriod(int year, const PeriodAccounts &accounts, int period)

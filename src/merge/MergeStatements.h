@@ -52,8 +52,12 @@ struct PeriodAccounts {
 QString voucherListOfPeriod(int year, const PeriodAccounts &accounts, int period, bool includeUnposted);
 
 // The same groups for every voucher of the accounts in one period, in one
-// statement: each row also names its voucher (isignseq, ino_id, ccode) and
-// its side (iside 1 debit, 2 credit), in voucher, side and group order.
+// statement that reads the lines once: each row names its voucher (isignseq,
+// ino_id, ccode) and holds both sides of a group, in voucher and group order.
+// Merged by summary, the sums are those of all the group's lines, and a side
+// is a group where its amount sums to other than 0; merged by account, each
+// side sums its own lines, counted in iDebitLines and iCreditLines, and is a
+// group where it has any.
 QString groupedLinesOfPeriod(int year, const PeriodAccounts &accounts, int period, bool includeUnposted, bool byDigest);
 
 // The valid lines of every voucher of the accounts in one period with their

@@ -75,20 +75,63 @@ QString PeriodGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool
     return (debitSide ? found.debit : found.credit).value_or(QString());
 }
 
+// Each row holds both sides of a group; a voucher's debit groups come before
+// its credit groups, each side in the statement's order.
 void PeriodGroups::loadGroups(int period)
 {
     m_groups.clear();
     m_groupsPeriod = period;
+    const bool byDigest = m_reading.byDigest;
     RecordSet rs = m_database.query(MergeStatements::groupedLinesOfPeriod(m_reading.year, m_accounts, period,
-                                                                          m_reading.includeUnposted, m_reading.byDigest),
+                                                                          m_reading.includeUnposted, byDigest),
                                     RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
     const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
     const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
+    const int digestField = byDigest ? rs.fieldIndex(QStringLiteral("cdigest")) : -1;
+    const int currencyField = rs.fieldIndex(QStringLiteral("cexch_name"));
+    const int debitField = rs.fieldIndex(QStringLiteral("Md"));
+    const int creditField = rs.fieldIndex(QStringLiteral("Mc"));
+    const int debitForeignField = rs.fieldIndex(QStringLiteral("Md_f"));
+    const int creditForeignField = rs.fieldIndex(QStringLiteral("Mc_f"));
+    const int debitQuantityField = rs.fieldIndex(QStringLiteral("Nd_s"));
+    const int creditQuantityField = rs.fieldIndex(QStringLiteral("Nc_s"));
+    const int debitLinesField = byDigest ? -1 : rs.fieldIndex(QStringLiteral("iDebitLines"));
+    const int creditLinesField = byDigest ? -1 : rs.fieldIndex(QStringLiteral("iCreditLines"));
+    QList<MergeGroup> *groups = nullptr;
+    Key lastKey{0, 0, QString()};
+    qsizetype debitEnd = 0; // where the voucher's next debit group goes
     for (; !rs.eof(); rs.moveNext()) {
-        const Key key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
-                      m_texts.share(rs.field(codeField).toString().trimmed())};
-        m_groups[key].append(readMergeGroup(rs, m_reading.byDigest, m_reading.homeCurrency, m_texts));
+        Key key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
+                m_texts.share(rs.field(codeField).toString().trimmed())};
+        if (!groups || key != lastKey) {
+            groups = &m_groups[key];
+            debitEnd = groups->size();
+            lastKey = std::move(key);
+        }
+        // As the database compares a sum with 0, before the amount is read.
+        const bool debit = byDigest ? rs.field(debitField).toDouble() != 0 : rs.field(debitLinesField).toInt() > 0;
+        const bool credit = byDigest ? rs.field(creditField).toDouble() != 0 : rs.field(creditLinesField).toInt() > 0;
+        if (!debit && !credit)
+            continue;
+        MergeGroup group;
+        if (byDigest)
+            group.digest = rs.field(digestField).toString();
+        const QVariant currency = rs.field(currencyField);
+        group.currencyName = currency.isNull() ? m_reading.homeCurrency : m_texts.share(currency.toString().trimmed());
+        if (debit) {
+            MergeGroup side = group;
+            side.md = rs.money(debitField);
+            side.md_f = rs.money(debitForeignField);
+            side.nd_s = rs.field(debitQuantityField).toDouble();
+            groups->insert(debitEnd++, side);
+        }
+        if (credit) {
+            group.mc = rs.money(creditField);
+            group.mc_f = rs.money(creditForeignField);
+            group.nc_s = rs.field(creditQuantityField).toDouble();
+            groups->append(group);
+        }
     }
     rs.close();
 }
