@@ -33,6 +33,16 @@ QString accountsOf(const PeriodAccounts &accounts)
     return QStringLiteral(" ccode in (") + literals.join(u',') + u')';
 }
 
+// The distinct vouchers of the lines that `accountsAndPeriods` selects, in
+// period, date and voucher order.
+QString distinctVouchers(int year, const QString &accountsAndPeriods, bool includeUnposted)
+{
+    return QStringLiteral("select distinct ccode,iperiod,csign,isignseq,ino_id,dbill_date,ibook  from gl_accvouch where iyear=")
+           + QString::number(year) + QStringLiteral(" and") + accountsAndPeriods
+           + QStringLiteral(" and (iflag Is Null or iflag=2) ") + postedOnly(includeUnposted)
+           + QStringLiteral(" order by iperiod,dbill_date,isignseq,ino_id");
+}
+
 } // namespace
 
 QString codesWithLines(int year, const QString &code)
@@ -43,19 +53,17 @@ QString codesWithLines(int year, const QString &code)
 
 QString voucherList(int year, const QString &code, int firstPeriod, int lastPeriod, bool includeUnposted)
 {
-    return QStringLiteral("select distinct ccode,iperiod,csign,isignseq,ino_id,dbill_date,ibook  from gl_accvouch where iyear=")
-           + QString::number(year) + QStringLiteral(" and ccode like N'") + sqlLikePrefix(code) + QStringLiteral("%'")
-           + QStringLiteral(" and iperiod >= ") + QString::number(firstPeriod) + QStringLiteral(" and iperiod <= ")
-           + QString::number(lastPeriod) + QStringLiteral(" and (iflag Is Null or iflag=2) ")
-           + postedOnly(includeUnposted) + QStringLiteral(" order by iperiod,dbill_date,isignseq,ino_id");
+    return distinctVouchers(year,
+                            QStringLiteral(" ccode like N'") + sqlLikePrefix(code) + QStringLiteral("%'")
+                                + QStringLiteral(" and iperiod >= ") + QString::number(firstPeriod)
+                                + QStringLiteral(" and iperiod <= ") + QString::number(lastPeriod),
+                            includeUnposted);
 }
 
 QString voucherListOfPeriod(int year, const PeriodAccounts &accounts, int period, bool includeUnposted)
 {
-    return QStringLiteral("select distinct ccode,iperiod,csign,isignseq,ino_id,dbill_date,ibook  from gl_accvouch where iyear=")
-           + QString::number(year) + QStringLiteral(" and") + accountsOf(accounts) + QStringLiteral(" and iperiod = ")
-           + QString::number(period) + QStringLiteral(" and (iflag Is Null or iflag=2) ") + postedOnly(includeUnposted)
-           + QStringLiteral(" order by iperiod,dbill_date,isignseq,ino_id");
+    return distinctVouchers(year, accountsOf(accounts) + QStringLiteral(" and iperiod = ") + QString::number(period),
+                            includeUnposted);
 }
 
 QString voucherCondition(int year, const VoucherKey &voucher, bool includeUnposted)

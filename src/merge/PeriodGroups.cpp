@@ -102,6 +102,11 @@ void PeriodGroups::loadGroups(int period)
     Key lastKey{0, 0, QString()};
     qsizetype debitEnd = 0; // where the voucher's next debit group goes
     for (; !rs.eof(); rs.moveNext()) {
+        // As the database compares a sum with 0, before the amount is read.
+        const bool debit = byDigest ? rs.field(debitField).toDouble() != 0 : rs.field(debitLinesField).toInt() > 0;
+        const bool credit = byDigest ? rs.field(creditField).toDouble() != 0 : rs.field(creditLinesField).toInt() > 0;
+        if (!debit && !credit)
+            continue;
         Key key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
                 m_texts.share(rs.field(codeField).toString().trimmed())};
         if (!groups || key != lastKey) {
@@ -109,11 +114,6 @@ void PeriodGroups::loadGroups(int period)
             debitEnd = groups->size();
             lastKey = std::move(key);
         }
-        // As the database compares a sum with 0, before the amount is read.
-        const bool debit = byDigest ? rs.field(debitField).toDouble() != 0 : rs.field(debitLinesField).toInt() > 0;
-        const bool credit = byDigest ? rs.field(creditField).toDouble() != 0 : rs.field(creditLinesField).toInt() > 0;
-        if (!debit && !credit)
-            continue;
         MergeGroup group;
         if (byDigest)
             group.digest = rs.field(digestField).toString();
