@@ -321,6 +321,24 @@ void Connection::withSqlitePageCache(int kib, const std::function<void()> &work)
     restore();
 }
 
+void Connection::withoutPlainIndexScans(const std::function<void()> &work)
+{
+    if (backend() != Backend::Postgres) {
+        work();
+        return;
+    }
+    execute(QStringLiteral("SET enable_indexscan = off"));
+    // After a failure inside a transaction the setting goes with its rollback.
+    auto restore = [&] { executeIgnoringErrors(QStringLiteral("RESET enable_indexscan")); };
+    try {
+        work();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
 RecordSet Connection::withMoney(RecordSet &&rs) const
 {
     rs.setMoneyEncoding(m_money);

@@ -88,6 +88,13 @@ public:
     // 250 pages), then gives the cache its size back, also when `work`
     // throws. Elsewhere it only runs `work`.
     void withSqlitePageCache(int kib, const std::function<void()> &work);
+    // Runs `work` with PostgreSQL's plain index scans off, then on again, also
+    // when `work` throws: for a statement over a year whose condition cannot
+    // bound an index on the code, which the planner would otherwise walk in
+    // code order, fetching the year's lines at random. Bitmap and sequential
+    // scans stay, so the year still bounds what is read. Elsewhere it only
+    // runs `work`.
+    void withoutPlainIndexScans(const std::function<void()> &work);
 
     // Runs a procedure with positional values (used by ProcedureCall and by
     // procedure calls written as statements).

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "platform/Failure.h"
+#include "support/Printers.h"
+#include "support/TestDatabases.h"
+
+using namespace qxmxz;
+
+namespace {
+
+// A statement run with plain index scans off leaves the connection as it found
+// it, whether the statement succeeds or fails.
+class PlainIndexScansTest : public test::BackendTest {};
+
+QString indexScans(Connection &db)
+{
+    RecordSet rs = db.query(QStringLiteral("SHOW enable_indexscan"));
+    return rs.eof() ? QString() : rs.field(0).toString();
+}
+
+} // namespace
+
+TEST_P(PlainIndexScansTest, AreOffForTheWorkOnlyAndOnAgainAfterAFailure)
+{
+    auto db = test::openDemo(GetParam());
+    int runs = 0;
+    if (db->backend() != Backend::Postgres) {
+        db->withoutPlainIndexScans([&] { ++runs; });
+        EXPECT_EQ(runs, 1);
+        EXPECT_THROW(db->withoutPlainIndexScans([] { throw Failure(QStringLiteral("the work failed")); }), Failure);
+        return;
+    }
+    ASSERT_EQ(indexScans(*db), QStringLiteral("on"));
+    QString during;
+    db->withoutPlainIndexScans([&] {
+        ++runs;
+        during = indexScans(*db);
+    });
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(during, QStringLiteral("off"));
+    EXPECT_EQ(indexScans(*db), QStringLiteral("on"));
+
+    EXPECT_THROW(db->withoutPlainIndexScans([&] {
+        db->execute(QStringLiteral("select no_such_column from gl_accvouch where iyear=2026"));
+    }),
+                 Failure);
+    EXPECT_EQ(indexScans(*db), QStringLiteral("on"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, PlainIndexScansTest, test::allBackends(), test::backendTestName);
