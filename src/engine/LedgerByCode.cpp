@@ -236,7 +236,7 @@ void kmmx::writeVoucherLine(Run &run, const VoucherLine &line, bool expansion)
 void kmmx::writeLineRow(Run &run, const VoucherLine &line)
 {
     DynasetRecordSet &rs = *run.rows;
-    auto set = [&](DisplayColumn column, const QVariant &value) { rs.setField(run.at[int(column)], value); };
+    auto set = [&](DisplayColumn column, QVariant value) { rs.setField(run.at[int(column)], std::move(value)); };
     rs.addNew();
     // The first column holds the accounting period of the voucher date: the
     // voucher drill-down reads the period from there.

@@ -222,8 +222,19 @@ QString formatNumber(qint64 value, const QString &pattern)
     // Periods, days and voucher numbers ("00", "0000") are written for every
     // row of a ledger; for a whole number the zeros only pad its digits.
     const auto onlyZeros = [](QChar c) { return c == u'0'; };
-    if (value >= 0 && !pattern.isEmpty() && std::all_of(pattern.cbegin(), pattern.cend(), onlyZeros))
-        return QString::number(value).rightJustified(pattern.size(), u'0');
+    if (value >= 0 && !pattern.isEmpty() && std::all_of(pattern.cbegin(), pattern.cend(), onlyZeros)) {
+        // Written into one string, right to left, over the padding zeros.
+        qsizetype digits = 1;
+        for (qint64 rest = value / 10; rest > 0; rest /= 10)
+            ++digits;
+        QString text(std::max(digits, pattern.size()), u'0');
+        QChar *at = text.data() + text.size();
+        do {
+            *--at = QChar(u'0' + int(value % 10));
+            value /= 10;
+        } while (value > 0);
+        return text;
+    }
     return formatNumber(*DecimalDigits::parse(QString::number(value)), pattern);
 }
 

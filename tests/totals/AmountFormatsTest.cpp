@@ -92,7 +92,8 @@ TEST(NumberPattern, PadsGroupsDropsTheSignOfZeroAndRefusesOtherCharacters)
 TEST(NumberPattern, WholeNumbersPaddedWithZerosReadAsThroughTheDigitFormatter)
 {
     for (const char *pattern : {"0", "00", "0000", "0.00", "#,##0"})
-        for (const qint64 value : {qint64(0), qint64(7), qint64(31), qint64(1234), qint64(-5), qint64(9000000000LL)}) {
+        for (const qint64 value : {qint64(0), qint64(7), qint64(10), qint64(31), qint64(100), qint64(1234), qint64(-5),
+                                    qint64(9000000000LL), std::numeric_limits<qint64>::max()}) {
             const QString p = QString::fromLatin1(pattern);
             EXPECT_EQ(formatNumber(value, p), formatNumber(*DecimalDigits::parse(QString::number(value)), p))
                 << pattern << " " << value;

@@ -13,6 +13,13 @@ namespace {
 
 constexpr qsizetype WindowRows = 512;
 
+// Money and Booleans are kept in the working tables as whole numbers.
+bool needsConversion(const QVariant &value)
+{
+    const QMetaType type = value.metaType();
+    return type == QMetaType::fromType<Currency>() || type.id() == QMetaType::Bool;
+}
+
 QVariant storable(const QVariant &value)
 {
     if (value.metaType() == QMetaType::fromType<Currency>())
@@ -126,8 +133,10 @@ void LocalRecordSet::addNew()
 {
     if (m_table.isEmpty())
         throw Failure(QStringLiteral("Rows cannot be added to a query result"), m_source);
+    // The row written last lives on in what the reader keeps of it: the new
+    // row's values start afresh.
     m_pending = QVector<QVariant>(m_columns.size());
-    m_changed = QVector<bool>(m_columns.size(), false);
+    m_changed.fill(false, m_columns.size());
     m_editMode = EditMode::Adding;
 }
 
@@ -142,13 +151,28 @@ void LocalRecordSet::edit()
     m_editMode = EditMode::Editing;
 }
 
-void LocalRecordSet::setField(int index, const QVariant &value)
+void LocalRecordSet::checkSettable(int index) const
 {
     if (m_editMode == EditMode::None)
         throw Failure(QStringLiteral("A field of %1 was set without AddNew or Edit").arg(m_source));
     if (index < 0 || index >= m_columns.size())
         throw Failure(QStringLiteral("The working table %1 has no column %2").arg(m_source).arg(index));
+}
+
+void LocalRecordSet::setField(int index, const QVariant &value)
+{
+    checkSettable(index);
     m_pending[index] = storable(value);
+    m_changed[index] = true;
+}
+
+void LocalRecordSet::setField(int index, QVariant &&value)
+{
+    checkSettable(index);
+    if (needsConversion(value))
+        m_pending[index] = storable(value);
+    else
+        m_pending[index] = std::move(value);
     m_changed[index] = true;
 }
 
@@ -189,7 +213,7 @@ void LocalRecordSet::update()
             m_insert->bind(i + 1, m_pending[i]);
         m_insert->step();
         const qint64 rowId = m_insert->lastInsertRowId();
-        m_insert->reset();
+        m_insert->rewind(); // every column is bound again for the next row
         m_editMode = EditMode::None;
         afterUpdate(rowId, true, m_pending);
         return;

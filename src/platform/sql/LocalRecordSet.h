@@ -47,6 +47,8 @@ public:
     // Starts changing the current row.
     void edit();
     void setField(int index, const QVariant &value);
+    // The same, taking the value over: for a writer of many rows of new values.
+    void setField(int index, QVariant &&value);
     void setField(const QString &name, const QVariant &value);
     // Writes the pending new or changed row. After AddNew the current row is
     // unchanged, as on the platform this follows.
@@ -75,6 +77,8 @@ protected:
     bool m_open = true;
 
 private:
+    void checkSettable(int index) const;
+
     EditMode m_editMode = EditMode::None;
     QVector<QVariant> m_pending;
     QVector<bool> m_changed;

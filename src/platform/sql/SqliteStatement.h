@@ -30,6 +30,9 @@ public:
     // Runs to the next row; false when there is none. Throws a Failure on error.
     bool step();
     void reset();
+    // Makes the statement ready to run again with its bindings as they are:
+    // for a statement whose every parameter is bound again before each step.
+    void rewind();
     int columnCount() const;
     QString columnName(int index) const;
     QVariant column(int index) const;
