@@ -36,6 +36,7 @@ qint64 appendLedgerRows(GridModel &grid, DynasetRecordSet &rs, qint64 count)
     // (shown as a space, as a tabbed row would), are converted here.
     QVarLengthArray<QString, 64> converted(columns);
     QVarLengthArray<QStringView, 64> cells(columns);
+    int alignedRow = -1; // the first row appended here, aligned cell by cell
     for (; appended < count && !rs.eof(); ++appended, rs.moveNext()) {
         const QVector<QVariant> &values = rs.rowValues();
         for (int j = 0; j < columns; ++j) {
@@ -61,8 +62,13 @@ qint64 appendLedgerRows(GridModel &grid, DynasetRecordSet &rs, qint64 count)
         const int row = grid.Rows() - 1;
         if (bookColumn >= 0 && values.value(bookColumn).toInt() == 0)
             grid.setRowBackColor(row, UnpostedRowColour);
-        for (int column = 1; column <= LastLedgerColumn && column < columns; ++column)
-            grid.setCellAlignment(row, column, ledgerCellAlignment(column));
+        if (alignedRow >= 0) {
+            grid.copyCellAlignments(alignedRow, row);
+        } else {
+            for (int column = 1; column <= LastLedgerColumn && column < columns; ++column)
+                grid.setCellAlignment(row, column, ledgerCellAlignment(column));
+            alignedRow = row;
+        }
     }
     grid.setRedraw(true);
     return appended;

@@ -215,6 +215,18 @@ void GridModel::setCellAlignment(int row, int column, int code)
     cellsChanged(row, row, column, column, AlignmentChanged);
 }
 
+void GridModel::copyCellAlignments(int fromRow, int toRow)
+{
+    checkRow(fromRow);
+    checkRow(toRow);
+    const quint32 pattern = m_rowFormats[std::size_t(fromRow)].alignments;
+    quint32 &target = m_rowFormats[std::size_t(toRow)].alignments;
+    if (target == pattern)
+        return;
+    target = pattern;
+    cellsChanged(toRow, toRow, 0, Cols() - 1, AlignmentChanged);
+}
+
 int GridModel::CellBackColor(int row, int column) const
 {
     checkCell(row, column);

@@ -119,6 +119,9 @@ public:
     Q_INVOKABLE void setCellBackColor(int row, int column, int rgb);
     // Every cell of the row (columns 0..Cols-1) takes the colour.
     Q_INVOKABLE void setRowBackColor(int row, int rgb);
+    // Every cell of `toRow` takes the alignment of the same cell of `fromRow`:
+    // for a writer of many rows aligned alike.
+    void copyCellAlignments(int fromRow, int toRow);
 
     // Columns start left aligned (code 1).
     Q_INVOKABLE int ColAlignment(int column) const;

@@ -212,5 +212,27 @@ TEST(GridModelCells, cellValuesWinOverRowColourAndColumnAlignmentAndReachTheMode
     EXPECT_THROW(grid.setCellBackColor(0x1000000), Failure);
 }
 
+TEST(GridModelCells, copiedAlignmentsReadAsTheSourceRowsAndFollowTheirColumns)
+{
+    GridModel grid;
+    grid.setCols(5);
+    grid.setRows(3);
+    grid.setCellAlignment(0, 1, GridAlignment::centreCentre);
+    grid.setCellAlignment(0, 2, GridAlignment::leftCentre); // its column's own: follows the column
+    grid.setCellAlignment(0, 4, GridAlignment::rightCentre);
+    grid.setCellAlignment(2, 3, GridAlignment::rightCentre);
+    int changes = 0;
+    QObject::connect(&grid, &QAbstractItemModel::dataChanged, [&] { ++changes; });
+    grid.copyCellAlignments(0, 2);
+    EXPECT_EQ(changes, 1);
+    grid.setColAlignment(2, GridAlignment::centreCentre);
+    for (int column = 0; column < 5; ++column)
+        EXPECT_EQ(grid.CellAlignment(2, column), grid.CellAlignment(0, column)) << column;
+    EXPECT_EQ(grid.CellAlignment(2, 2), GridAlignment::centreCentre);
+    EXPECT_EQ(grid.CellAlignment(2, 3), GridAlignment::leftCentre);
+    EXPECT_EQ(grid.index(2, 4).data(Qt::TextAlignmentRole).toInt(), (Qt::AlignRight | Qt::AlignVCenter).toInt());
+    EXPECT_THROW(grid.copyCellAlignments(0, 3), Failure);
+}
+
 } // namespace
 } // namespace qxmxz
