@@ -206,6 +206,10 @@ void LocalRecordSet::update()
             m_insert = std::make_shared<SqliteStatement>(
                 database(), QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                 .arg(quotedIdentifier(m_table), names.join(u','), marks.join(u',')));
+            // The working database keeps its text in UTF-16; rows written one
+            // after another share many of their texts (the code, its name,
+            // the empty fields).
+            m_insert->skipUnchangedText();
         }
         if (m_numberColumn >= 0)
             m_pending[m_numberColumn] = m_nextNumber++;

@@ -1,6 +1,7 @@
 #include "SqliteStatement.h"
 
 #include <QSqlDriver>
+#include <algorithm>
 #include <sqlite3.h>
 
 #include "platform/Failure.h"
@@ -35,24 +36,36 @@ void SqliteStatement::bind(int index, const QVariant &value)
     int rc;
     if (type == QMetaType::QString && !value.isNull()) {
         const QString &text = *static_cast<const QString *>(value.constData());
+        if (m_skipsUnchangedText) {
+            BoundText &bound = m_boundText[std::size_t(index)];
+            if (bound.characters == text.unicode() && bound.size == text.size())
+                return;
+            // SQLite moves text that starts with a byte-order mark into a copy.
+            bound = text.startsWith(QChar(0xFEFF)) ? BoundText{} : BoundText{text.unicode(), text.size()};
+        }
         rc = sqlite3_bind_text16(m_statement, index, text.unicode(), int(text.size() * sizeof(char16_t)),
                                  SQLITE_STATIC);
-    } else if (!value.isValid() || value.isNull()) {
-        rc = sqlite3_bind_null(m_statement, index);
-    } else if (value.metaType() == QMetaType::fromType<Currency>()) {
-        // Our SQLite databases keep money in ten-thousandths.
-        rc = sqlite3_bind_int64(m_statement, index, value.value<Currency>().units());
-    } else if (holdsWholeNumber(value) || type == QMetaType::Bool) {
-        rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
-    } else if (type == QMetaType::Double || type == QMetaType::Float) {
-        rc = sqlite3_bind_double(m_statement, index, value.toDouble());
     } else {
-        const QString text = value.toString();
-        rc = sqlite3_bind_text16(m_statement, index, text.unicode(), int(text.size() * sizeof(char16_t)),
-                                 SQLITE_TRANSIENT);
+        if (m_skipsUnchangedText)
+            m_boundText[std::size_t(index)] = BoundText{};
+        rc = bindOther(index, value, type);
     }
     if (rc != SQLITE_OK)
         throw Failure(QStringLiteral("Cannot bind a value"), QString::fromUtf8(sqlite3_errmsg(m_db)) + QStringLiteral(" — ") + m_sql);
+}
+
+int SqliteStatement::bindOther(int index, const QVariant &value, int type)
+{
+    if (!value.isValid() || value.isNull())
+        return sqlite3_bind_null(m_statement, index);
+    if (value.metaType() == QMetaType::fromType<Currency>()) // our SQLite databases keep money in ten-thousandths
+        return sqlite3_bind_int64(m_statement, index, value.value<Currency>().units());
+    if (holdsWholeNumber(value) || type == QMetaType::Bool)
+        return sqlite3_bind_int64(m_statement, index, value.toLongLong());
+    if (type == QMetaType::Double || type == QMetaType::Float)
+        return sqlite3_bind_double(m_statement, index, value.toDouble());
+    const QString text = value.toString();
+    return sqlite3_bind_text16(m_statement, index, text.unicode(), int(text.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
 }
 
 void SqliteStatement::bind(const QString &name, const QVariant &value)
@@ -78,11 +91,18 @@ void SqliteStatement::reset()
 {
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
+    std::fill(m_boundText.begin(), m_boundText.end(), BoundText{});
 }
 
 void SqliteStatement::rewind()
 {
     sqlite3_reset(m_statement);
+}
+
+void SqliteStatement::skipUnchangedText()
+{
+    m_skipsUnchangedText = true;
+    m_boundText.assign(std::size_t(sqlite3_bind_parameter_count(m_statement)) + 1, BoundText{});
 }
 
 int SqliteStatement::columnCount() const

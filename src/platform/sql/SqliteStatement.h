@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -33,16 +34,31 @@ public:
     // Makes the statement ready to run again with its bindings as they are:
     // for a statement whose every parameter is bound again before each step.
     void rewind();
+    // From now on a text whose characters lie where the bound ones lie, as
+    // many, is not bound again after a rewind: SQLite reads bound text where
+    // it lies when it steps. Only for a database that keeps its text in
+    // UTF-16, where the characters bound are never converted into a copy.
+    void skipUnchangedText();
     int columnCount() const;
     QString columnName(int index) const;
     QVariant column(int index) const;
     qint64 lastInsertRowId() const;
 
 private:
+    int bindOther(int index, const QVariant &value, int type);
+
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_statement = nullptr;
     QString m_sql;
     QVariantList m_kept; // values bound by name, alive as long as the statement
+    // With skipUnchangedText: by parameter, the characters bound last, or
+    // none when that parameter holds no text bound in place.
+    struct BoundText {
+        const void *characters = nullptr;
+        qsizetype size = -1;
+    };
+    bool m_skipsUnchangedText = false;
+    std::vector<BoundText> m_boundText;
 };
 
 } // namespace qxmxz

@@ -79,6 +79,56 @@ TEST(LocalDatabase, DynasetAddsReadsAndChangesRows)
     EXPECT_THROW(sorted.addNew(), Failure);
 }
 
+// Rows written one after another share texts; each row must still read back
+// as what it was given, as rows written by a record set of their own do.
+TEST(LocalDatabase, RowsSharingTextsReadBackAsTheyWereWritten)
+{
+    LocalDatabase db;
+    db.execute(Ddl.arg(QStringLiteral("shared")));
+    db.execute(Ddl.arg(QStringLiteral("single")));
+    const QString code = QStringLiteral("100201");
+    const QString digest = QStringLiteral("付款");
+    QString growing = QStringLiteral("a");
+    const QString marked = QChar(0xFEFF) + QStringLiteral("标记");
+    // Two texts over the same characters, of different lengths.
+    static const QChar characters[] = {u'1', u'0', u'0', u'2'};
+    const QString whole = QString::fromRawData(characters, 4), part = QString::fromRawData(characters, 3);
+    const QList<QVariantList> rows = {
+        {code, digest},          {code, QVariant()},      {code, digest},
+        {QString(), digest},     {code, QString()},       {QVariant(7), digest},
+        {code, marked},          {code, marked},          {code.left(4), digest.left(1)},
+        {growing, growing},      {growing += u'b', growing}, {code, QVariant(2.5)},
+        {whole, part},           {part, whole},           {code, digest},
+    };
+    DynasetRecordSet together = db.openDynaset(QStringLiteral("shared"));
+    for (const QVariantList &row : rows) {
+        together.addNew();
+        together.setField(2, row[0]);
+        together.setField(3, row[1]);
+        together.update();
+        DynasetRecordSet alone = db.openDynaset(QStringLiteral("single"));
+        alone.addNew();
+        alone.setField(2, row[0]);
+        alone.setField(3, row[1]);
+        alone.update();
+    }
+    const auto read = [&db](const char *table) {
+        QStringList texts;
+        DynasetRecordSet rs = db.openDynaset(
+            QStringLiteral("Select ccode, cdigest, typeof(ccode), typeof(cdigest) from %1 order by rowid").arg(QLatin1String(table)));
+        for (; !rs.eof(); rs.moveNext())
+            texts << QStringList{rs.field(0).toString(), rs.field(1).toString(), rs.field(2).toString(), rs.field(3).toString()}.join(u'|');
+        return texts;
+    };
+    const QStringList written = read("shared");
+    EXPECT_EQ(written, read("single"));
+    ASSERT_EQ(written.size(), rows.size());
+    EXPECT_EQ(written[1], QStringLiteral("100201||text|null"));
+    EXPECT_EQ(written[10], QStringLiteral("ab|ab|text|text"));
+    EXPECT_EQ(written[13], QStringLiteral("100|1002|text|integer")); // a Memo column takes numbers as numbers
+    EXPECT_EQ(written[14], QStringLiteral("100201|付款|text|text"));
+}
+
 TEST(LocalDatabase, TableSeeksOnItsCurrentIndex)
 {
     LocalDatabase db;
