@@ -297,6 +297,22 @@ void Connection::setSqlitePageCache(QSqlDatabase &db, int kib)
     pragma.exec(QStringLiteral("PRAGMA cache_size=-%1").arg(kib));
 }
 
+namespace {
+
+// Runs `work`, then `restore`, also when `work` throws.
+void runThenRestore(const std::function<void()> &work, const std::function<void()> &restore)
+{
+    try {
+        work();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+} // namespace
+
 void Connection::withSqlitePageCache(int kib, const std::function<void()> &work)
 {
     if (backend() != Backend::Sqlite || m_throughOdbc) {
@@ -312,13 +328,7 @@ void Connection::withSqlitePageCache(int kib, const std::function<void()> &work)
     current.finish();
     auto restore = [&] { QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size=") + own); };
     setSqlitePageCache(db, kib);
-    try {
-        work();
-    } catch (...) {
-        restore();
-        throw;
-    }
-    restore();
+    runThenRestore(work, restore);
 }
 
 void Connection::withoutPlainIndexScans(const std::function<void()> &work)
@@ -330,13 +340,7 @@ void Connection::withoutPlainIndexScans(const std::function<void()> &work)
     execute(QStringLiteral("SET enable_indexscan = off"));
     // After a failure inside a transaction the setting goes with its rollback.
     auto restore = [&] { executeIgnoringErrors(QStringLiteral("RESET enable_indexscan")); };
-    try {
-        work();
-    } catch (...) {
-        restore();
-        throw;
-    }
-    restore();
+    runThenRestore(work, restore);
 }
 
 RecordSet Connection::withMoney(RecordSet &&rs) const
