@@ -217,7 +217,7 @@ void LocalRecordSet::update()
             m_insert->bind(i + 1, m_pending[i]);
         m_insert->step();
         const qint64 rowId = m_insert->lastInsertRowId();
-        m_insert->rewind(); // every column is bound again for the next row
+        m_insert->rewind(); // the next row binds every column again, or keeps its very text
         m_editMode = EditMode::None;
         afterUpdate(rowId, true, m_pending);
         return;
