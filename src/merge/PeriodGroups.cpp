@@ -50,9 +50,16 @@ QString EachVoucherGroups::summaryOf(const MergeStatements::VoucherKey &voucher,
     return summary;
 }
 
-PeriodGroups::PeriodGroups(Connection &database, GroupReading reading, MergeStatements::PeriodAccounts accounts)
-    : m_database(database), m_reading(std::move(reading)), m_accounts(std::move(accounts))
+PeriodGroups PeriodGroups::read(Connection &database, const GroupReading &reading,
+                                const MergeStatements::PeriodAccounts &accounts, int period, SharedTexts &texts)
 {
+    PeriodGroups read;
+    read.m_period = period;
+    read.readGroups(database, reading, accounts, texts);
+    // Merged by summary, a group's summary is its own.
+    if (!reading.byDigest)
+        read.readSummaries(database, reading, accounts, texts);
+    return read;
 }
 
 PeriodGroups::Key PeriodGroups::keyOf(const MergeStatements::VoucherKey &voucher)
@@ -60,31 +67,29 @@ PeriodGroups::Key PeriodGroups::keyOf(const MergeStatements::VoucherKey &voucher
     return {voucher.signSequence, voucher.number, voucher.code};
 }
 
-QList<MergeGroup> PeriodGroups::groupsOf(const MergeStatements::VoucherKey &voucher)
+QList<MergeGroup> PeriodGroups::groupsOf(const MergeStatements::VoucherKey &voucher) const
 {
-    if (voucher.period != m_groupsPeriod)
-        loadGroups(voucher.period);
-    return m_groups.value(keyOf(voucher));
+    const auto found = m_vouchers.constFind(keyOf(voucher));
+    return found == m_vouchers.cend() ? QList<MergeGroup>() : found->groups;
 }
 
-QString PeriodGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide)
+QString PeriodGroups::summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) const
 {
-    if (voucher.period != m_summariesPeriod)
-        loadSummaries(voucher.period);
-    const Summaries found = m_summaries.value(keyOf(voucher));
-    return (debitSide ? found.debit : found.credit).value_or(QString());
+    const auto found = m_vouchers.constFind(keyOf(voucher));
+    if (found == m_vouchers.cend())
+        return QString();
+    return debitSide ? found->debitSummary : found->creditSummary;
 }
 
 // Each row holds both sides of a group; a voucher's debit groups come before
 // its credit groups, each side in the statement's order.
-void PeriodGroups::loadGroups(int period)
+void PeriodGroups::readGroups(Connection &database, const GroupReading &reading,
+                              const MergeStatements::PeriodAccounts &accounts, SharedTexts &texts)
 {
-    m_groups.clear();
-    m_groupsPeriod = period;
-    const bool byDigest = m_reading.byDigest;
-    RecordSet rs = m_database.query(MergeStatements::groupedLinesOfPeriod(m_reading.year, m_accounts, period,
-                                                                          m_reading.includeUnposted, byDigest),
-                                    RecordSet::Cursor::Forward);
+    const bool byDigest = reading.byDigest;
+    RecordSet rs = database.query(MergeStatements::groupedLinesOfPeriod(reading.year, accounts, m_period,
+                                                                        reading.includeUnposted, byDigest),
+                                  RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
     const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
     const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
@@ -108,9 +113,9 @@ void PeriodGroups::loadGroups(int period)
         if (!debit && !credit)
             continue;
         Key key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
-                m_texts.share(rs.field(codeField).toString().trimmed())};
+                texts.share(rs.field(codeField).toString().trimmed())};
         if (!groups || key != lastKey) {
-            groups = &m_groups[key];
+            groups = &m_vouchers[key].groups;
             debitEnd = groups->size();
             lastKey = std::move(key);
         }
@@ -118,7 +123,7 @@ void PeriodGroups::loadGroups(int period)
         if (byDigest)
             group.digest = rs.field(digestField).toString();
         const QVariant currency = rs.field(currencyField);
-        group.currencyName = currency.isNull() ? m_reading.homeCurrency : m_texts.share(currency.toString().trimmed());
+        group.currencyName = currency.isNull() ? reading.homeCurrency : texts.share(currency.toString().trimmed());
         if (debit) {
             MergeGroup side = group;
             side.md = rs.money(debitField);
@@ -138,24 +143,78 @@ void PeriodGroups::loadGroups(int period)
 
 // The first line of each side in line order is that side's summary; a line
 // with both sides filled is the first of both.
-void PeriodGroups::loadSummaries(int period)
+void PeriodGroups::readSummaries(Connection &database, const GroupReading &reading,
+                                 const MergeStatements::PeriodAccounts &accounts, SharedTexts &texts)
 {
-    m_summaries.clear();
-    m_summariesPeriod = period;
-    RecordSet rs = m_database.query(MergeStatements::summariesOfPeriod(m_reading.year, m_accounts, period),
-                                    RecordSet::Cursor::Forward);
+    RecordSet rs = database.query(MergeStatements::summariesOfPeriod(reading.year, accounts, m_period),
+                                  RecordSet::Cursor::Forward);
     const int sequenceField = rs.fieldIndex(QStringLiteral("isignseq"));
     const int numberField = rs.fieldIndex(QStringLiteral("ino_id"));
     const int codeField = rs.fieldIndex(QStringLiteral("ccode"));
     for (; !rs.eof(); rs.moveNext()) {
-        Summaries &found = m_summaries[Key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
-                                           m_texts.share(rs.field(codeField).toString().trimmed())}];
-        if (!found.debit && !rs.money(QStringLiteral("md")).isZero())
-            found.debit = rs.text(QStringLiteral("cdigest"));
-        if (!found.credit && !rs.money(QStringLiteral("mc")).isZero())
-            found.credit = rs.text(QStringLiteral("cdigest"));
+        VoucherSums &found = m_vouchers[Key{rs.field(sequenceField).toInt(), rs.field(numberField).toInt(),
+                                            texts.share(rs.field(codeField).toString().trimmed())}];
+        if (!found.debitFound && !rs.money(QStringLiteral("md")).isZero()) {
+            found.debitSummary = rs.text(QStringLiteral("cdigest"));
+            found.debitFound = true;
+        }
+        if (!found.creditFound && !rs.money(QStringLiteral("mc")).isZero()) {
+            found.creditSummary = rs.text(QStringLiteral("cdigest"));
+            found.creditFound = true;
+        }
     }
     rs.close();
+}
+
+namespace {
+
+// The period being listed and the next one, read or waiting: enough for the
+// database to sum a period while the previous one is listed.
+constexpr std::size_t PeriodsQueued = 1;
+
+} // namespace
+
+PeriodsAhead::PeriodsAhead(Connection &database, GroupReading reading, MergeStatements::PeriodAccounts accounts,
+                           int firstPeriod, int lastPeriod)
+    : m_database(database), m_reading(std::move(reading)), m_accounts(std::move(accounts))
+{
+    if (database.backend() == Backend::Sqlite)
+        return;
+    m_ahead.emplace(
+        database,
+        [reading = m_reading, accounts = m_accounts, firstPeriod, lastPeriod](Connection &own,
+                                                                               ReadAhead<PeriodGroups>::Sink &sink) {
+            SharedTexts texts;
+            for (int period = firstPeriod; period <= lastPeriod; ++period)
+                if (!sink.waitForRoom() || !sink.put(PeriodGroups::read(own, reading, accounts, period, texts)))
+                    return;
+        },
+        Connection::Streams::OnItself, 1, PeriodsQueued);
+}
+
+const PeriodGroups &PeriodsAhead::periodOf(const MergeStatements::VoucherKey &voucher)
+{
+    if (m_onTheSpot.period() == voucher.period)
+        return m_onTheSpot;
+    while (const PeriodGroups *ahead = m_ahead ? m_ahead->current() : nullptr) {
+        if (ahead->period() == voucher.period)
+            return *ahead;
+        if (ahead->period() > voucher.period)
+            break;
+        m_ahead->moveNext();
+    }
+    m_onTheSpot = PeriodGroups::read(m_database, m_reading, m_accounts, voucher.period, m_texts);
+    return m_onTheSpot;
+}
+
+QList<MergeGroup> PeriodsAhead::groupsOf(const MergeStatements::VoucherKey &voucher)
+{
+    return periodOf(voucher).groupsOf(voucher);
+}
+
+QString PeriodsAhead::summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide)
+{
+    return periodOf(voucher).summaryOf(voucher, debitSide);
 }
 
 } // namespace qxmxz

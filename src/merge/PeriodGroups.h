@@ -7,6 +7,7 @@
 
 #include "MergeGroup.h"
 #include "MergeStatements.h"
+#include "platform/sql/ReadAhead.h"
 #include "platform/values/SharedTexts.h"
 
 namespace qxmxz {
@@ -54,16 +55,19 @@ private:
     SharedTexts m_texts;
 };
 
-// Two ordered statements per period for all vouchers of the accounts under
-// a code, held until the ledger moves on to the next period. A period of the
-// busiest account of a large company is some ten thousand groups, so one
-// period at a time keeps memory small while the statements per voucher,
-// which cost more than the rows they bring, are gone.
-class PeriodGroups : public VoucherGroupSource {
+// The groups and the side summaries of every voucher of the accounts under
+// a code in one period, from two ordered statements (the summaries merged by
+// account only). A period of the busiest account of a large company is some
+// ten thousand groups, so one period at a time keeps memory small while the
+// statements per voucher, which cost more than the rows they bring, are gone.
+class PeriodGroups {
 public:
-    PeriodGroups(Connection &database, GroupReading reading, MergeStatements::PeriodAccounts accounts);
-    QList<MergeGroup> groupsOf(const MergeStatements::VoucherKey &voucher) override;
-    QString summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) override;
+    PeriodGroups() = default;
+    static PeriodGroups read(Connection &database, const GroupReading &reading,
+                             const MergeStatements::PeriodAccounts &accounts, int period, SharedTexts &texts);
+    int period() const { return m_period; }
+    QList<MergeGroup> groupsOf(const MergeStatements::VoucherKey &voucher) const;
+    QString summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) const;
 
 private:
     struct Key {
@@ -76,21 +80,46 @@ private:
             return qHashMulti(seed, key.signSequence, key.number, key.code);
         }
     };
-    struct Summaries {
-        std::optional<QString> debit, credit;
+    // One voucher's groups and, merged by account, its sides' summaries:
+    // one entry a voucher keeps a period small beside the grid.
+    struct VoucherSums {
+        QList<MergeGroup> groups;
+        QString debitSummary, creditSummary;
+        bool debitFound = false, creditFound = false; // a side's first line seen
     };
     static Key keyOf(const MergeStatements::VoucherKey &voucher);
-    void loadGroups(int period);
-    void loadSummaries(int period);
+    void readGroups(Connection &database, const GroupReading &reading, const MergeStatements::PeriodAccounts &accounts,
+                    SharedTexts &texts);
+    void readSummaries(Connection &database, const GroupReading &reading,
+                       const MergeStatements::PeriodAccounts &accounts, SharedTexts &texts);
+
+    int m_period = -1; // none read
+    QHash<Key, VoucherSums> m_vouchers;
+};
+
+// The period groups of a range of periods, each read when its first voucher
+// asks for it. From a server they are read one period ahead, on a thread and
+// a connection of their own: the server sums the next period while the
+// vouchers of this one are listed and written. An SQLite file reads a period
+// as fast from the spot, where it holds one period less. A voucher outside
+// the period read ahead (a list out of period order) has its period read on
+// the spot.
+class PeriodsAhead : public VoucherGroupSource {
+public:
+    PeriodsAhead(Connection &database, GroupReading reading, MergeStatements::PeriodAccounts accounts,
+                 int firstPeriod, int lastPeriod);
+    QList<MergeGroup> groupsOf(const MergeStatements::VoucherKey &voucher) override;
+    QString summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) override;
+
+private:
+    const PeriodGroups &periodOf(const MergeStatements::VoucherKey &voucher);
 
     Connection &m_database;
     GroupReading m_reading;
-    SharedTexts m_texts;
     MergeStatements::PeriodAccounts m_accounts;
-    int m_groupsPeriod = 0;
-    int m_summariesPeriod = 0;
-    QHash<Key, QList<MergeGroup>> m_groups;
-    QHash<Key, Summaries> m_summaries;
+    SharedTexts m_texts;
+    std::optional<ReadAhead<PeriodGroups>> m_ahead;
+    PeriodGroups m_onTheSpot;
 };
 
 } // namespace qxmxz

@@ -76,7 +76,7 @@ void readVouchers(Connection &own, ReadAhead<MergedVoucher>::Sink &sink, const G
         return;
     }
     const MergeStatements::PeriodAccounts accounts = readPeriodAccounts(own, reading);
-    PeriodGroups source(own, reading, accounts);
+    PeriodsAhead source(own, reading, accounts, firstPeriod, lastPeriod);
     if (accounts.codes.size() != 1) {
         readList(own, sink, reading, wholeList, source, texts);
         return;

@@ -39,6 +39,11 @@ public:
             m_batch.push_back(std::move(item));
             return m_batch.size() < m_owner.m_batchItems || flush();
         }
+        // Waits until a batch put now would not wait, then ends the items the
+        // taker has passed: a producer of large items calls it before it reads
+        // the next one, so that no more than the queue's items are held beside
+        // the taker's. False once the reading is closed.
+        bool waitForRoom() { return m_owner.waitForRoom(); }
 
     private:
         friend class ReadAhead;
@@ -130,6 +135,7 @@ public:
             m_producer.join();
         m_atEnd = true;
         m_batch.clear();
+        m_spent.clear(); // the producer has gone: nobody else ends them
     }
 
 private:
@@ -137,17 +143,20 @@ private:
 
     void produce(const Connection &database, Connection::Streams streams, const Producer &producer)
     {
+        Sink sink(*this);
+        std::exception_ptr failure;
         try {
             const std::unique_ptr<Connection> own = database.openSibling(streams);
-            Sink sink(*this);
             producer(*own, sink);
-            sink.flush();
         } catch (...) {
-            std::lock_guard lock(m_mutex);
-            m_failure = std::current_exception();
+            failure = std::current_exception();
         }
+        // The items put before a failure are the taker's too: it meets the
+        // failure after them.
+        sink.flush();
         {
             std::lock_guard lock(m_mutex);
+            m_failure = failure;
             m_finished = true;
         }
         m_changed.notify_all();
@@ -163,6 +172,19 @@ private:
         lock.unlock();
         m_changed.notify_all();
         return true;
+    }
+
+    bool waitForRoom()
+    {
+        std::deque<Batch> passed;
+        {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_closing || m_queue.size() < m_queuedBatches; });
+            if (m_closing)
+                return false;
+            passed.swap(m_spent);
+        }
+        return true; // the passed items end here, outside the lock
     }
 
     // An emptied batch handed back by the taker, its items ended here, on the
