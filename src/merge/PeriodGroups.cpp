@@ -203,6 +203,7 @@ const PeriodGroups &PeriodsAhead::periodOf(const MergeStatements::VoucherKey &vo
             break;
         m_ahead->moveNext();
     }
+    m_onTheSpot = PeriodGroups(); // one period held, not two, while the next is read
     m_onTheSpot = PeriodGroups::read(m_database, m_reading, m_accounts, voucher.period, m_texts);
     return m_onTheSpot;
 }
