@@ -85,7 +85,10 @@ void CounterpartWalk::restart()
         m_database.backend() == Backend::Postgres
             ? QStringLiteral(" cross join lateral (select * from gl_accvouch v where ") + ofVoucher + QStringLiteral(" offset 0) v")
             : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
-    // The vouchers holding a line of the accounts, joined to their lines.
+    // The vouchers holding a line of the accounts, joined to their lines: day
+    // by day, each voucher's lines in line order. The vouchers of a day come
+    // in the order their list is sorted in to be made distinct, which spares
+    // the database a sort of all their lines.
     const QString sql =
         QStringLiteral("select a.iperiod as walk_period,a.dbill_date as walk_date,a.ccode as walk_code,"
                        "a.csign as walk_sign,a.ino_id as walk_number,")
@@ -93,7 +96,7 @@ void CounterpartWalk::restart()
         + QStringLiteral(" from (select distinct iperiod,dbill_date,ccode,csign,ino_id from gl_accvouch where iyear=")
         + year + accounts + CounterpartConditions({}, m_includeUnposted, m_firstPeriod)
         + QStringLiteral(") a") + voucherLines
-        + QStringLiteral(" order by a.iperiod,a.dbill_date,v.isignseq,v.ino_id,v.inid");
+        + QStringLiteral(" order by a.iperiod,a.dbill_date,a.ccode,a.csign,a.ino_id,v.inid");
     m_rows = std::make_unique<RecordSet>(m_database.query(sql, RecordSet::Cursor::Forward));
     const QList<int> at =
         m_rows->fieldPositions({QStringLiteral("walk_period"), QStringLiteral("walk_date"), QStringLiteral("walk_code"),
