@@ -178,7 +178,7 @@ PeriodsAhead::PeriodsAhead(Connection &database, GroupReading reading, MergeStat
                            int firstPeriod, int lastPeriod)
     : m_database(database), m_reading(std::move(reading)), m_accounts(std::move(accounts))
 {
-    if (database.backend() == Backend::Sqlite)
+    if (!readsAhead(database))
         return;
     m_ahead.emplace(
         database,
@@ -190,6 +190,11 @@ PeriodsAhead::PeriodsAhead(Connection &database, GroupReading reading, MergeStat
                     return;
         },
         Connection::Streams::OnItself, 1, PeriodsQueued);
+}
+
+bool PeriodsAhead::readsAhead(const Connection &database)
+{
+    return database.backend() != Backend::Sqlite;
 }
 
 const PeriodGroups &PeriodsAhead::periodOf(const MergeStatements::VoucherKey &voucher)

@@ -110,6 +110,8 @@ public:
                  int firstPeriod, int lastPeriod);
     QList<MergeGroup> groupsOf(const MergeStatements::VoucherKey &voucher) override;
     QString summaryOf(const MergeStatements::VoucherKey &voucher, bool debitSide) override;
+    // Whether the periods of `database` are read ahead.
+    static bool readsAhead(const Connection &database);
 
 private:
     const PeriodGroups &periodOf(const MergeStatements::VoucherKey &voucher);

@@ -9,13 +9,14 @@ namespace qxmxz {
 
 namespace {
 
-// The reader reads a period's groups at once before it hands over the
-// period's first voucher. The vouchers queued meanwhile keep the run's thread
-// writing while it does (some 60 ms for the busiest account of a large
-// company, whose period is some ten thousand vouchers); each one queued
-// holds its groups beside the grid.
+// A reader that reads a period's groups on the spot does so before it hands
+// over the period's first voucher. The vouchers queued meanwhile keep the
+// run's thread writing while it does (some 60 ms for the busiest account of a
+// large company, whose period is some ten thousand vouchers); each one queued
+// holds its groups beside the grid. Groups read ahead need half the queue.
 constexpr std::size_t VouchersEachBatch = 256;
 constexpr std::size_t QueuedBatches = 32;
+constexpr std::size_t QueuedBatchesReadingAhead = 16;
 
 // The vouchers of a voucher list in its order, each with its groups and,
 // merged by account, its sides' summaries; false once the reading is closed.
@@ -97,7 +98,8 @@ VoucherFeed::VoucherFeed(const Connection &database, const GroupReading &reading
           [reading, firstPeriod, lastPeriod, eachVoucher](Connection &own, Sink &sink) {
               readVouchers(own, sink, reading, firstPeriod, lastPeriod, eachVoucher);
           },
-          Connection::Streams::OnClones, VouchersEachBatch, QueuedBatches)
+          Connection::Streams::OnClones, VouchersEachBatch,
+          !eachVoucher && PeriodsAhead::readsAhead(database) ? QueuedBatchesReadingAhead : QueuedBatches)
 {
 }
 
