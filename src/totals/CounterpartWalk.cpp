@@ -78,12 +78,14 @@ void CounterpartWalk::restart()
                                               : QStringLiteral(" and ccode ='") + sqlQuoted(m_code) + u'\'';
     // PostgreSQL would hash the lines of the whole year to join them; as a
     // lateral subquery each voucher's lines come from the index on the voucher.
+    // The subquery names the columns the walk reads: a line holds many more,
+    // and PostgreSQL would take each of them apart for every line.
     const QString ofVoucher = QStringLiteral("v.iyear=") + year
                               + QStringLiteral(" and v.iperiod=a.iperiod and v.csign=a.csign and v.ino_id=a.ino_id")
                               + CounterpartConditions(QStringLiteral("v."), m_includeUnposted, m_firstPeriod);
     const QString voucherLines =
         m_database.backend() == Backend::Postgres
-            ? QStringLiteral(" cross join lateral (select * from gl_accvouch v where ") + ofVoucher + QStringLiteral(" offset 0) v")
+            ? QStringLiteral(" cross join lateral (select ccode,inid,md,mc from gl_accvouch v where ") + ofVoucher + QStringLiteral(" offset 0) v")
             : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
     // The vouchers holding a line of the accounts, joined to their lines: day
     // by day, each voucher's lines in line order. The vouchers of a day come
