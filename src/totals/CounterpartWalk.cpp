@@ -85,7 +85,8 @@ void CounterpartWalk::restart()
                               + CounterpartConditions(QStringLiteral("v."), m_includeUnposted, m_firstPeriod);
     const QString voucherLines =
         m_database.backend() == Backend::Postgres
-            ? QStringLiteral(" cross join lateral (select ccode,inid,md,mc from gl_accvouch v where ") + ofVoucher + QStringLiteral(" offset 0) v")
+            ? QStringLiteral(" cross join lateral (select ccode,inid,md,mc from gl_accvouch v where ") + ofVoucher
+                  + QStringLiteral(" offset 0) v")
             : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
     // The vouchers holding a line of the accounts, joined to their lines: day
     // by day, each voucher's lines in line order. The vouchers of a day come
