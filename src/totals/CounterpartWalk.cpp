@@ -4,6 +4,8 @@
 #include "platform/sql/Connection.h"
 #include "platform/sql/SqlText.h"
 
+#include <algorithm>
+
 namespace qxmxz {
 
 namespace {
@@ -74,8 +76,8 @@ void CounterpartWalk::restart()
     // character value, which the index on the code cannot serve. Which
     // vouchers the walk holds does not change an answer, only how many lines
     // find theirs.
-    const QString accounts = m_code.isEmpty() ? QStringLiteral(" and ccode like '") + sqlQuoted(m_pattern) + u'\''
-                                              : QStringLiteral(" and ccode ='") + sqlQuoted(m_code) + u'\'';
+    const QString accounts = m_code.isEmpty() ? QStringLiteral(" and a.ccode like '") + sqlQuoted(m_pattern) + u'\''
+                                              : QStringLiteral(" and a.ccode ='") + sqlQuoted(m_code) + u'\'';
     // PostgreSQL would hash the lines of the whole year to join them; as a
     // lateral subquery each voucher's lines come from the index on the voucher.
     // The subquery names the columns the walk reads: a line holds many more,
@@ -88,18 +90,20 @@ void CounterpartWalk::restart()
             ? QStringLiteral(" cross join lateral (select ccode,inid,md,mc from gl_accvouch v where ") + ofVoucher
                   + QStringLiteral(" offset 0) v")
             : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
-    // The vouchers holding a line of the accounts, joined to their lines: day
-    // by day, each voucher's lines in line order. The vouchers of a day come
-    // in the order their list is sorted in to be made distinct, which spares
-    // the database a sort of all their lines.
+    // The lines of the accounts, each joined to the lines of its voucher, in
+    // the ledger's order: one code's come straight from the index on the
+    // code, with no sort before the first row. A voucher holding several lines
+    // of a code comes once for each, and its lines are then held that many
+    // times over: they hold several lines of the code, which has no
+    // counterparts either way. A voucher's lines come in the order of the
+    // index on the voucher, which the walk puts in line order.
     const QString sql =
         QStringLiteral("select a.iperiod as walk_period,a.dbill_date as walk_date,a.ccode as walk_code,"
                        "a.csign as walk_sign,a.ino_id as walk_number,")
         + VoucherSideColumns(QStringLiteral("v."), QStringLiteral("a.ccode"))
-        + QStringLiteral(" from (select distinct iperiod,dbill_date,ccode,csign,ino_id from gl_accvouch where iyear=")
-        + year + accounts + CounterpartConditions({}, m_includeUnposted, m_firstPeriod)
-        + QStringLiteral(") a") + voucherLines
-        + QStringLiteral(" order by a.iperiod,a.dbill_date,a.ccode,a.csign,a.ino_id,v.inid");
+        + QStringLiteral(" from gl_accvouch a") + voucherLines + QStringLiteral(" where a.iyear=") + year
+        + accounts + CounterpartConditions(QStringLiteral("a."), m_includeUnposted, m_firstPeriod)
+        + QStringLiteral(" order by a.iperiod,a.dbill_date,a.isignseq,a.ino_id,a.inid");
     m_rows = std::make_unique<RecordSet>(m_database.query(sql, RecordSet::Cursor::Forward));
     const QList<int> at =
         m_rows->fieldPositions({QStringLiteral("walk_period"), QStringLiteral("walk_date"), QStringLiteral("walk_code"),
@@ -125,6 +129,13 @@ void CounterpartWalk::readDay()
         m_vouchers[voucherKey(m_rows->field(m_at.code).toString(), m_rows->field(m_at.sign).toString(),
                               m_rows->field(m_at.number).toInt())]
             << m_sideReader->read(*m_rows);
+    }
+    for (QList<VoucherSideLine> &lines : m_vouchers) {
+        auto byLineNumber = [](const VoucherSideLine &l, const VoucherSideLine &r) {
+            return l.line.lineNumber < r.line.lineNumber;
+        };
+        if (!std::is_sorted(lines.cbegin(), lines.cend(), byLineNumber))
+            std::stable_sort(lines.begin(), lines.end(), byLineNumber);
     }
 }
 

@@ -45,6 +45,12 @@ protected:
             test::addScratchVoucher(pub->database(), pub->year(),
                                     {.period = 5, .date = QDate(pub->year(), 5, 20), .number = 9001 + i,
                                      .posted = i != 3, .lines = vouchers[i]});
+        // 9006's lines are stored out of their line order: 1, 5, 4.
+        test::addScratchVoucher(pub->database(), pub->year(),
+                                {.period = 5, .date = QDate(pub->year(), 5, 21), .number = 9006,
+                                 .lines = {line("660201", 200, 0), line("1001", 0, 50), line("100201", 0, 150)}});
+        pub->database().execute(QStringLiteral(
+            "update GL_accvouch set inid = case inid when 2 then 5 when 3 then 4 else inid end where ino_id = 9006"));
         // In 9005 the voided credit line (iflag 1) leaves one valid counterpart; iflag 2 is valid.
         for (const char *flag : {"iflag = 2 where inid = 2", "iflag = 1 where inid = 3"})
             pub->database().execute(
@@ -125,6 +131,8 @@ TEST_P(CounterpartLinesTest, OnlyALoneLineOnItsSideHasCounterparts)
         {"660201", 9003, {}}, {"1001", 9003, {"660201/1", "660201/2"}},
         // Unposted, and voided lines that do not count.
         {"660201", 9004, {}}, {"660201", 9005, {"1001/2"}}, {"100201", 9005, {}},
+        // Lines stored out of their order come in line order.
+        {"660201", 9006, {"100201/4", "1001/5"}},
         // No line of the account.
         {"1122", 9001, {}}, {"66'02", 9001, {}}, {"660201", 9999, {}},
     };
