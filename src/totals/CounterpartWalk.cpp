@@ -10,14 +10,6 @@ namespace qxmxz {
 
 namespace {
 
-// Codes and voucher types as stored: a line finds its voucher only when the
-// ledger read them alike, so that a.ccode and a.csign stand for the literals
-// the single-voucher query would compare with.
-QString voucherKey(const QString &code, const QString &voucherType, int voucherNumber)
-{
-    return code + QChar(u'\0') + voucherType + QChar(u'\0') + QString::number(voucherNumber);
-}
-
 // Walking back over days restarts the statement; a ledger that keeps doing
 // so is not read in the walk's order and is better served voucher by voucher.
 constexpr int MostRestartsBack = 8;
@@ -57,7 +49,7 @@ QList<CounterpartLine> CounterpartWalk::linesFor(const QString &code, int period
             while ((!m_dayRead || m_day < day) && !m_rows->eof())
                 readDay();
             if (m_dayRead && !(m_day < day) && !(day < m_day)) {
-                const auto found = m_vouchers.constFind(voucherKey(code, voucherType, voucherNumber));
+                const auto found = m_vouchers.constFind({code, voucherType, voucherNumber});
                 if (found != m_vouchers.cend())
                     return CounterpartsAmong(*found);
             }
@@ -122,13 +114,24 @@ void CounterpartWalk::readDay()
     m_vouchers.clear();
     m_day = dayOfCurrentRow();
     m_dayRead = true;
+    // A voucher's lines come one after the other: its key and its day are
+    // looked at once, on its first line.
+    int lastPeriod = 0;
+    VoucherKey last;
+    QList<VoucherSideLine> *lines = nullptr;
     for (; !m_rows->eof(); m_rows->moveNext()) {
-        const Day day = dayOfCurrentRow();
-        if (day < m_day || m_day < day)
-            break;
-        m_vouchers[voucherKey(m_rows->field(m_at.code).toString(), m_rows->field(m_at.sign).toString(),
-                              m_rows->field(m_at.number).toInt())]
-            << m_sideReader->read(*m_rows);
+        const int period = m_rows->field(m_at.period).toInt();
+        VoucherKey key{m_code.isEmpty() ? m_rows->field(m_at.code).toString() : m_code,
+                       m_rows->field(m_at.sign).toString(), m_rows->field(m_at.number).toInt()};
+        if (!lines || period != lastPeriod || !(key == last)) {
+            const Day day = dayOfCurrentRow();
+            if (day < m_day || m_day < day)
+                break;
+            lastPeriod = period;
+            last = std::move(key);
+            lines = &m_vouchers[last];
+        }
+        *lines << m_sideReader->read(*m_rows);
     }
     for (QList<VoucherSideLine> &lines : m_vouchers) {
         auto byLineNumber = [](const VoucherSideLine &l, const VoucherSideLine &r) {

@@ -64,7 +64,16 @@ private:
     bool m_dayRead = false;
     int m_restartsBack = 0;
     Day m_day;
-    QHash<QString, QList<VoucherSideLine>> m_vouchers; // of m_day, by line code, voucher type and number
+    // Codes and voucher types as stored: a line finds its voucher only when
+    // the ledger read them alike, so that a.ccode and a.csign stand for the
+    // literals the single-voucher query would compare with.
+    struct VoucherKey {
+        QString code, voucherType;
+        int number = 0;
+        bool operator==(const VoucherKey &) const = default;
+        friend size_t qHash(const VoucherKey &key, size_t seed) { return qHashMulti(seed, key.code, key.voucherType, key.number); }
+    };
+    QHash<VoucherKey, QList<VoucherSideLine>> m_vouchers; // of m_day
 };
 
 } // namespace qxmxz
