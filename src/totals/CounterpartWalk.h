@@ -71,7 +71,10 @@ private:
         QString code, voucherType;
         int number = 0;
         bool operator==(const VoucherKey &) const = default;
-        friend size_t qHash(const VoucherKey &key, size_t seed) { return qHashMulti(seed, key.code, key.voucherType, key.number); }
+        friend size_t qHash(const VoucherKey &key, size_t seed)
+        {
+            return qHashMulti(seed, key.code, key.voucherType, key.number);
+        }
     };
     QHash<VoucherKey, QList<VoucherSideLine>> m_vouchers; // of m_day
 };
