@@ -81,6 +81,21 @@ int takeDialogScreenshots(GlPublic &pub, const QString &account, const QDir &fol
     if (detail.commit() && !save(window, folder.filePath(QStringLiteral("mxz-monthly-%1-%2.png").arg(firstGrade, language)), err))
         return 1;
 
+    // The detail ledger asked for with its counterpart column; the dialog
+    // sends a journal account (cash, bank) to its journal instead.
+    if (!pub.account(account).isJournal) {
+        std::unique_ptr<mxz> withCounterparts = shownLedger(pub, account, BookStyle::Je);
+        mxzCond counterparts(pub, withCounterparts.get());
+        counterparts.setFrmmxz(withCounterparts.get());
+        counterparts.txtKm1->setText(account);
+        counterparts.txtKm2->setText(account);
+        counterparts.chkOpen->click();
+        if (!counterparts.commit()
+            || !save(*withCounterparts,
+                     folder.filePath(QStringLiteral("mxz-counterpart-%1-%2.png").arg(account, language)), err))
+            return 1;
+    }
+
     zzCond general(pub);
     general.txtKmStart->setText(firstGrade);
     general.txtGradeEnd->setText(QStringLiteral("2"));
