@@ -20,7 +20,8 @@ CounterpartWalk::CounterpartWalk(Connection &database, int year, QString account
                                  int firstPeriod)
     : m_database(database), m_year(year), m_pattern(std::move(accountPattern)), m_includeUnposted(includeUnposted),
       m_firstPeriod(firstPeriod),
-      m_streams(!database.throughOdbc()) // ODBC would hold the whole walk in memory
+      m_streams(!database.throughOdbc()), // ODBC would hold the whole walk in memory
+      m_chosenOnServer(database.backend() == Backend::Postgres)
 {
 }
 
@@ -51,7 +52,7 @@ QList<CounterpartLine> CounterpartWalk::linesFor(const QString &code, int period
             if (m_dayRead && !(m_day < day) && !(day < m_day)) {
                 const auto found = m_vouchers.constFind({code, voucherType, voucherNumber});
                 if (found != m_vouchers.cend())
-                    return CounterpartsAmong(*found);
+                    return *found;
             }
         }
     }
@@ -70,38 +71,52 @@ void CounterpartWalk::restart()
     // find theirs.
     const QString accounts = m_code.isEmpty() ? QStringLiteral(" and a.ccode like '") + sqlQuoted(m_pattern) + u'\''
                                               : QStringLiteral(" and a.ccode ='") + sqlQuoted(m_code) + u'\'';
-    // PostgreSQL would hash the lines of the whole year to join them; as a
-    // lateral subquery each voucher's lines come from the index on the voucher.
-    // The subquery names the columns the walk reads: a line holds many more,
-    // and PostgreSQL would take each of them apart for every line.
     const QString ofVoucher = QStringLiteral("v.iyear=") + year
                               + QStringLiteral(" and v.iperiod=a.iperiod and v.csign=a.csign and v.ino_id=a.ino_id")
                               + CounterpartConditions(QStringLiteral("v."), m_includeUnposted, m_firstPeriod);
-    const QString voucherLines =
-        m_database.backend() == Backend::Postgres
-            ? QStringLiteral(" cross join lateral (select ccode,inid,md,mc from gl_accvouch v where ") + ofVoucher
-                  + QStringLiteral(" offset 0) v")
-            : QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
     // The lines of the accounts, each joined to the lines of its voucher, in
     // the ledger's order: one code's come straight from the index on the
     // code, with no sort before the first row. A voucher holding several lines
-    // of a code comes once for each, and its lines are then held that many
-    // times over: they hold several lines of the code, which has no
-    // counterparts either way. A voucher's lines come in the order of the
-    // index on the voucher, which the walk puts in line order.
+    // of a code comes once for each; it has no counterparts either way. A
+    // voucher's lines come in the order of the index on the voucher, which the
+    // walk puts in line order.
+    QString voucherLines;
+    if (m_chosenOnServer) {
+        // PostgreSQL would hash the lines of the whole year to join them; as a
+        // lateral subquery each voucher's lines come from the index on the
+        // voucher, and the server keeps only the counterparts (the rule of
+        // CounterpartsAmong over the voucher's counts of own lines and of lines
+        // on each side), so that far fewer rows cross to the walk. A line with
+        // none still brings its voucher, as one row without a line.
+        voucherLines =
+            QStringLiteral(" left join lateral (select ccode,inid,md,mc from (select ccode,inid,md,mc,"
+                           "sum(case when ccode=a.ccode then 1 else 0 end) over () as own_lines,"
+                           "sum(case when md<>0 then 1 else 0 end) over () as debit_lines,"
+                           "sum(case when mc<>0 then 1 else 0 end) over () as credit_lines"
+                           " from gl_accvouch v where ")
+            + ofVoucher
+            + QStringLiteral(") w where own_lines=1 and case when a.md<>0 then debit_lines=1 and mc<>0"
+                             " when a.mc<>0 then credit_lines=1 and md<>0 else false end) v on true");
+    } else {
+        voucherLines = QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
+    }
     const QString sql =
         QStringLiteral("select a.iperiod as walk_period,a.dbill_date as walk_date,a.ccode as walk_code,"
                        "a.csign as walk_sign,a.ino_id as walk_number,")
-        + VoucherSideColumns(QStringLiteral("v."), QStringLiteral("a.ccode"))
+        + (m_chosenOnServer ? QStringLiteral("v.ccode,v.inid,v.md,v.mc")
+                            : VoucherSideColumns(QStringLiteral("v."), QStringLiteral("a.ccode")))
         + QStringLiteral(" from gl_accvouch a") + voucherLines + QStringLiteral(" where a.iyear=") + year
         + accounts + CounterpartConditions(QStringLiteral("a."), m_includeUnposted, m_firstPeriod)
         + QStringLiteral(" order by a.iperiod,a.dbill_date,a.isignseq,a.ino_id,a.inid");
-    m_rows = std::make_unique<RecordSet>(m_database.query(sql, RecordSet::Cursor::Forward));
-    const QList<int> at =
-        m_rows->fieldPositions({QStringLiteral("walk_period"), QStringLiteral("walk_date"), QStringLiteral("walk_code"),
-                                QStringLiteral("walk_sign"), QStringLiteral("walk_number")});
-    m_at = {.period = at[0], .date = at[1], .code = at[2], .sign = at[3], .number = at[4]};
-    m_sideReader.emplace(*m_rows);
+    m_rows = std::make_unique<RecordSet>(m_database.streamInIndexOrder(sql));
+    const QList<int> at = m_rows->fieldPositions(
+        {QStringLiteral("walk_period"), QStringLiteral("walk_date"), QStringLiteral("walk_code"),
+         QStringLiteral("walk_sign"), QStringLiteral("walk_number"), QStringLiteral("ccode"), QStringLiteral("inid"),
+         QStringLiteral("md"), QStringLiteral("mc")});
+    m_at = {.period = at[0], .date = at[1], .code = at[2], .sign = at[3], .number = at[4],
+            .lineCode = at[5], .lineNumber = at[6], .md = at[7], .mc = at[8]};
+    if (!m_chosenOnServer)
+        m_sideReader.emplace(*m_rows);
 }
 
 CounterpartWalk::Day CounterpartWalk::dayOfCurrentRow() const
@@ -118,7 +133,14 @@ void CounterpartWalk::readDay()
     // looked at once, on its first line.
     int lastPeriod = 0;
     VoucherKey last;
-    QList<VoucherSideLine> *lines = nullptr;
+    QList<CounterpartLine> *lines = nullptr;
+    QList<VoucherSideLine> voucher; // the lines of `last`, when the walk applies the rule itself
+    auto endVoucher = [&] {
+        if (lines && !m_chosenOnServer) {
+            *lines = CounterpartsAmong(voucher);
+            voucher.clear();
+        }
+    };
     for (; !m_rows->eof(); m_rows->moveNext()) {
         const int period = m_rows->field(m_at.period).toInt();
         VoucherKey key{m_code.isEmpty() ? m_rows->field(m_at.code).toString() : m_code,
@@ -127,15 +149,23 @@ void CounterpartWalk::readDay()
             const Day day = dayOfCurrentRow();
             if (day < m_day || m_day < day)
                 break;
+            endVoucher();
             lastPeriod = period;
             last = std::move(key);
             lines = &m_vouchers[last];
         }
-        *lines << m_sideReader->read(*m_rows);
+        if (!m_chosenOnServer)
+            voucher << m_sideReader->read(*m_rows);
+        else if (!m_rows->field(m_at.lineCode).isNull())
+            *lines << CounterpartLine{.code = m_rows->field(m_at.lineCode).toString(),
+                                      .lineNumber = m_rows->field(m_at.lineNumber).toInt(),
+                                      .md = m_rows->money(m_at.md),
+                                      .mc = m_rows->money(m_at.mc)};
     }
-    for (QList<VoucherSideLine> &lines : m_vouchers) {
-        auto byLineNumber = [](const VoucherSideLine &l, const VoucherSideLine &r) {
-            return l.line.lineNumber < r.line.lineNumber;
+    endVoucher();
+    for (QList<CounterpartLine> &lines : m_vouchers) {
+        auto byLineNumber = [](const CounterpartLine &l, const CounterpartLine &r) {
+            return l.lineNumber < r.lineNumber;
         };
         if (!std::is_sorted(lines.cbegin(), lines.cend(), byLineNumber))
             std::stable_sort(lines.begin(), lines.end(), byLineNumber);

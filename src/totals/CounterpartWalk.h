@@ -16,8 +16,9 @@ class RecordSet;
 
 // The counterparts of a ledger's lines, read beside the ledger: one ordered
 // statement brings the valid lines of every voucher holding a line of the
-// account, day by day in the ledger's order, and each line of the ledger
-// finds its voucher among the day's. Only one day of vouchers is held. A line
+// account (on PostgreSQL only those that are counterparts), day by day in the
+// ledger's order, and each line of the ledger finds its voucher among the
+// day's. Only one day of vouchers is held. A line
 // whose voucher the walk does not hold (read in another order, or on a
 // backend that cannot stream a second result beside the ledger's) is asked
 // for on its own with CounterpartLines, so the answer is the same either way.
@@ -54,11 +55,12 @@ private:
     const bool m_includeUnposted;
     const int m_firstPeriod;
     bool m_streams;
+    const bool m_chosenOnServer; // the statement brings only the counterparts
     QString m_code;        // the one code followed; empty: every code of the pattern
     QSet<QString> m_left;  // codes the walk has followed and left
     std::unique_ptr<RecordSet> m_rows;
     struct Positions {
-        int period, date, code, sign, number;
+        int period, date, code, sign, number, lineCode, lineNumber, md, mc;
     } m_at{};
     std::optional<VoucherSideReader> m_sideReader;
     bool m_dayRead = false;
@@ -76,7 +78,7 @@ private:
             return qHashMulti(seed, key.code, key.voucherType, key.number);
         }
     };
-    QHash<VoucherKey, QList<VoucherSideLine>> m_vouchers; // of m_day
+    QHash<VoucherKey, QList<CounterpartLine>> m_vouchers; // the counterparts of m_day's vouchers
 };
 
 } // namespace qxmxz

@@ -47,4 +47,44 @@ TEST_P(PlainIndexScansTest, AreOffForTheWorkOnlyAndOnAgainAfterAFailure)
     EXPECT_EQ(indexScans(*db), QStringLiteral("on"));
 }
 
+namespace {
+
+QString sortsOfAStream(Connection &db)
+{
+    RecordSet rs = db.query(QStringLiteral("SHOW enable_sort"), RecordSet::Cursor::Forward);
+    return rs.eof() ? QString() : rs.field(0).toString();
+}
+
+} // namespace
+
+TEST_P(PlainIndexScansTest, AStreamInIndexOrderIsPlannedWithoutSortsAndLeavesNoSettingBehind)
+{
+    auto db = test::openDemo(GetParam());
+    const QString lines = QStringLiteral("select ccode,inid from gl_accvouch where iyear=2026 and ccode like '1002%'"
+                                         " order by ccode,iperiod,dbill_date,isignseq,ino_id,inid");
+    QList<QStringList> streamed, queried;
+    for (RecordSet rs = db->streamInIndexOrder(lines); !rs.eof(); rs.moveNext())
+        streamed << QStringList{rs.field(0).toString(), rs.field(1).toString()};
+    for (RecordSet rs = db->query(lines); !rs.eof(); rs.moveNext())
+        queried << QStringList{rs.field(0).toString(), rs.field(1).toString()};
+    ASSERT_FALSE(queried.isEmpty());
+    EXPECT_EQ(streamed, queried);
+    if (db->backend() != Backend::Postgres)
+        return;
+
+    ASSERT_EQ(sortsOfAStream(*db), QStringLiteral("on"));
+    {
+        RecordSet during = db->streamInIndexOrder(QStringLiteral("SHOW enable_sort"));
+        ASSERT_FALSE(during.eof());
+        EXPECT_EQ(during.field(0).toString(), QStringLiteral("off"));
+        // Another stream beside it is planned as usual.
+        EXPECT_EQ(sortsOfAStream(*db), QStringLiteral("on"));
+    }
+    // The connection the stream had goes back to the others as it came.
+    EXPECT_EQ(sortsOfAStream(*db), QStringLiteral("on"));
+    EXPECT_THROW(db->streamInIndexOrder(QStringLiteral("select no_such_column from gl_accvouch where iyear=2026")),
+                 Failure);
+    EXPECT_EQ(sortsOfAStream(*db), QStringLiteral("on"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, PlainIndexScansTest, test::allBackends(), test::backendTestName);

@@ -45,6 +45,10 @@ protected:
             test::addScratchVoucher(pub->database(), pub->year(),
                                     {.period = 5, .date = QDate(pub->year(), 5, 20), .number = 9001 + i,
                                      .posted = i != 3, .lines = vouchers[i]});
+        // In 9007 the account stands on both sides, each time its side's only line.
+        test::addScratchVoucher(pub->database(), pub->year(),
+                                {.period = 5, .date = QDate(pub->year(), 5, 21), .number = 9007,
+                                 .lines = {line("660201", 150, 0), line("1001", 0, 100), line("660201", 0, 50)}});
         // 9006's lines are stored out of their line order: 1, 5, 4.
         test::addScratchVoucher(pub->database(), pub->year(),
                                 {.period = 5, .date = QDate(pub->year(), 5, 21), .number = 9006,
@@ -128,7 +132,7 @@ TEST_P(CounterpartLinesTest, OnlyALoneLineOnItsSideHasCounterparts)
         // Two debit lines.
         {"660201", 9002, {}}, {"660202", 9002, {}}, {"1001", 9002, {"660201/1", "660202/2"}},
         // The account with two lines in the voucher.
-        {"660201", 9003, {}}, {"1001", 9003, {"660201/1", "660201/2"}},
+        {"660201", 9003, {}}, {"1001", 9003, {"660201/1", "660201/2"}}, {"660201", 9007, {}},
         // Unposted, and voided lines that do not count.
         {"660201", 9004, {}}, {"660201", 9005, {"1001/2"}}, {"100201", 9005, {}},
         // Lines stored out of their order come in line order.

@@ -355,7 +355,7 @@ QSqlDatabase Connection::database() const
 }
 
 RecordSet Connection::runAction(const SqlAction &action, const QString &original, RecordSet::Cursor cursor,
-                                bool wantResult)
+                                bool wantResult, bool withoutSorts)
 {
     switch (action.kind) {
     case SqlAction::Kind::Nothing:
@@ -380,7 +380,16 @@ RecordSet Connection::runAction(const SqlAction &action, const QString &original
         }
     }
     std::shared_ptr<void> lease;
-    QSqlQuery query(wantResult ? streamingDatabase(cursor, lease) : database());
+    QSqlDatabase db = wantResult ? streamingDatabase(cursor, lease) : database();
+    if (withoutSorts && backend() == Backend::Postgres && !m_throughOdbc) {
+        QSqlQuery(db).exec(QStringLiteral("SET enable_sort = off"));
+        // The setting goes when the result does, before its connection
+        // streams anything else.
+        lease = std::shared_ptr<void>(nullptr, [name = db.connectionName(), inner = std::move(lease)](void *) {
+            QSqlQuery(QSqlDatabase::database(name, false)).exec(QStringLiteral("RESET enable_sort"));
+        });
+    }
+    QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(action.text))
         failStatement(QStringLiteral("The database refused a statement"), query.lastError(), original);
@@ -396,6 +405,11 @@ RecordSet Connection::query(const QString &sql, RecordSet::Cursor cursor)
             if (std::optional<RecordSet> result = m_prepared->run(database(), *m_dialect, *shaped, sql))
                 return withMoney(std::move(*result));
     return runAction(m_dialect->translate(sql), sql, cursor, true);
+}
+
+RecordSet Connection::streamInIndexOrder(const QString &sql)
+{
+    return runAction(m_dialect->translate(sql), sql, RecordSet::Cursor::Forward, true, true);
 }
 
 void Connection::execute(const QString &sql)

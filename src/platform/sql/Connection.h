@@ -72,6 +72,12 @@ public:
     QSqlDatabase database() const;
 
     RecordSet query(const QString &sql, RecordSet::Cursor cursor = RecordSet::Cursor::Static);
+    // A forward result of a statement whose order an index on its table
+    // gives, planned without a sort: PostgreSQL weighs the index's reads at
+    // random against reading the rows in bulk and sorting them, and a sort
+    // holds back the first row until the last is read, which a result read
+    // beside another never makes up for. Elsewhere query(sql, Forward).
+    RecordSet streamInIndexOrder(const QString &sql);
     void execute(const QString &sql);
     // For statements whose failure is expected and harmless ("Drop Table" of a
     // table that may not exist). Returns whether the statement succeeded.
@@ -119,7 +125,8 @@ private:
     // gets a connection of its own (kept in a pool); other backends stream on
     // the connection itself.
     QSqlDatabase streamingDatabase(RecordSet::Cursor cursor, std::shared_ptr<void> &lease);
-    RecordSet runAction(const SqlAction &action, const QString &original, RecordSet::Cursor cursor, bool wantResult);
+    RecordSet runAction(const SqlAction &action, const QString &original, RecordSet::Cursor cursor, bool wantResult,
+                        bool withoutSorts = false);
 
     QString m_connectionName;
     QString m_connectionText;
