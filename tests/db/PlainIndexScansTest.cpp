@@ -69,7 +69,9 @@ TEST_P(PlainIndexScansTest, AStreamInIndexOrderIsPlannedWithoutSortsAndLeavesNoS
         queried << QStringList{rs.field(0).toString(), rs.field(1).toString()};
     ASSERT_FALSE(queried.isEmpty());
     EXPECT_EQ(streamed, queried);
-    if (db->backend() != Backend::Postgres)
+    // Through ODBC a stream shares the one connection with every other
+    // statement, so its plan is left to the server as it stands.
+    if (db->backend() != Backend::Postgres || db->throughOdbc())
         return;
 
     ASSERT_EQ(sortsOfAStream(*db), QStringLiteral("on"));
