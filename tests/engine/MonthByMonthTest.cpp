@@ -315,6 +315,28 @@ TEST_P(MonthByMonth, TheServersMonthTableHoldsTheLastRunsLines)
     EXPECT_EQ(count(QStringLiteral("select count(*) from ") + table + QStringLiteral(" where ccode like '2221%'")), 0);
     EXPECT_GT(count(QStringLiteral("select count(*) from ") + table + QStringLiteral(" where ibook<>1")), 0)
         << "the unposted lines are copied when they are included";
+
+    // Every column of every line, as the voucher lines hold it.
+    auto lines = [&](const QString &from) {
+        QList<QStringList> rows;
+        for (RecordSet rs = server.query(QStringLiteral("select * from ") + from
+                                         + QStringLiteral(" order by ccode,iperiod,dbill_date,isignseq,ino_id,inid"));
+             !rs.eof(); rs.moveNext()) {
+            QStringList row;
+            for (int i = 0; i < rs.fieldCount(); ++i)
+                row << rs.field(i).toString();
+            rows << row;
+        }
+        return rows;
+    };
+    EXPECT_EQ(lines(table), lines(QStringLiteral("GL_accvouch where ccode like '1002%' and (iflag=2 or iflag is null)"
+                                                 " and iyear=")
+                                  + QString::number(r.pub().year())));
+    if (server.backend() == Backend::Sqlite) {
+        EXPECT_EQ(count(QStringLiteral("select count(*) from pragma_database_list where name not in ('main','temp')")),
+                  0)
+            << "no database the copy used stays attached to the run's connection";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, MonthByMonth, allBackends(), backendTestName);
