@@ -88,14 +88,14 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
     }
     const QString codePattern = likePrefixParameter(sKmCode) + QLatin1Char('%');
     const int beginPeriod = bBeginPeriod, endPeriod = bEndPeriod, unposted = bIncludeUnposted, year = m_pub.year();
-    auto linesOf = [=](int first, int last) -> LineFeed::Query {
+    auto linesOf = [=](int first, int last, int order) -> LineFeed::Query {
         return [=](Connection &database) {
             return database.procedure(QStringLiteral("GL_SubsLedger"))
                 .set(QStringLiteral("KmCode"), codePattern)
                 .set(QStringLiteral("beginPeriod"), first)
                 .set(QStringLiteral("endPeriod"), last)
                 .set(QStringLiteral("bVouch"), unposted)
-                .set(QStringLiteral("byPeriod"), byPeriod ? 1 : 0)
+                .set(QStringLiteral("byPeriod"), order)
                 .set(QStringLiteral("iyear"), year)
                 .execute(RecordSet::Cursor::Forward);
         };
@@ -103,13 +103,14 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
     // In period order the period leads the sort: asked a period at a time,
     // the database sorts one period's lines before the first row instead of
     // the whole range's, and the results read one after the other are the
-    // range's in its order.
+    // range's in its order. When every line is the account's own, period
+    // order is code order, which the code index gives without any sort.
     QList<LineFeed::Query> queries;
-    if (byPeriod)
+    if (byPeriod && linesUnderLongerCodes(sKmCode))
         for (int p = beginPeriod; p <= endPeriod; ++p)
-            queries << linesOf(p, p);
+            queries << linesOf(p, p, 1);
     else
-        queries << linesOf(beginPeriod, endPeriod);
+        queries << linesOf(beginPeriod, endPeriod, 0);
     // The counterpart column's walk follows the ledger's lines on the reading thread.
     LineFeed::LineWorkMaker counterparts;
     if (iShowEqual)

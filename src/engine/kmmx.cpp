@@ -84,4 +84,19 @@ bool kmmx::loadLeafAccounts(const QString &code, QStringList &codes, const char 
     return true;
 }
 
+// True when some voucher line of the year is kept under a code that begins
+// with `code` and goes on: a sub-account's, or one the chart does not list.
+// The lines' own codes decide, not the chart's end-account flag, so a line
+// kept under a code the chart lacks is still seen. The first code above the
+// account's is read from the code index; the LIKE keeps the answer right
+// whatever order the database's collation gives.
+bool kmmx::linesUnderLongerCodes(const QString &code)
+{
+    RecordSet rs = m_pub.database().query(QStringLiteral("select min(ccode) as cCode from GL_accvouch where iyear=")
+                                          + QString::number(m_pub.year()) + QStringLiteral(" and ccode > N'")
+                                          + sqlQuoted(code) + QStringLiteral("' and ccode like N'")
+                                          + sqlLikePrefix(code) + QStringLiteral("%'"));
+    return !rs.eof() && !rs.field(QStringLiteral("cCode")).isNull();
+}
+
 } // namespace qxmxz

@@ -84,6 +84,7 @@ private:
     bool userStop();
     void startRun(bool showWait);
     bool loadLeafAccounts(const QString &code, QStringList &codes, const char *emptyKey);
+    bool linesUnderLongerCodes(const QString &code);
     void validatePeriods() const;
 
     // by code / by period

@@ -5,6 +5,7 @@
 
 #include "EngineRig.h"
 #include "support/Printers.h"
+#include "support/ScratchVouchers.h"
 #include "platform/Failure.h"
 #include "platform/sql/Connection.h"
 #include "support/TestDatabases.h"
@@ -82,6 +83,30 @@ QHash<QString, Currency> checkArithmetic(EngineRig &r, int balanceColumn = Balan
         closing[account] = balance;
     }
     return closing;
+}
+
+// A voucher line's row as its month, day, voucher, summary, amounts and balance.
+QStringList lineCells(EngineRig &r, int row)
+{
+    return {r.cell(row, Month), r.cell(row, Day),   r.cell(row, Voucher), r.cell(row, Digest),
+            r.cell(row, Debit), r.cell(row, Credit), r.cell(row, Balance), r.cell(row, Direction)};
+}
+
+// The voucher lines of a ledger; with `dateOrder`, checks they come in date order.
+QList<QStringList> lineRows(EngineRig &r, bool dateOrder)
+{
+    QList<QStringList> lines;
+    QString last;
+    for (int row = 0; row < r.rows(); ++row) {
+        if (kindOf(r, row) != RowKind::Line)
+            continue;
+        const QString date = r.cell(row, Month).rightJustified(2, u'0') + r.cell(row, Day).rightJustified(2, u'0');
+        if (dateOrder)
+            EXPECT_GE(date, last) << "row " << row;
+        last = date;
+        lines << lineCells(r, row);
+    }
+    return lines;
 }
 
 Currency closingFromAccountSums(Connection &db, const QString &code, int period)
@@ -281,6 +306,36 @@ TEST_P(DetailLedger, ByPeriodListsTheParentAsOneLedger)
         children += closingFromAccountSums(r->pub().database(), QString::fromLatin1(code), 12);
     EXPECT_EQ(balance, children);
     EXPECT_EQ(r->grid.ColAlignment(12), 1);
+}
+
+TEST_P(DetailLedger, ByPeriodOfAnEndAccountIsItsLedgerByCodeUnlessLinesStandUnderLongerCodes)
+{
+    auto r = std::make_unique<EngineRig>(openScratchDemoSession(GetParam()));
+    r->engine.sKmCode = QStringLiteral("100201");
+    ASSERT_TRUE(r->engine.mxbyCode());
+    const QList<QStringList> byCode = lineRows(*r, false);
+    r->grid.setRows(0);
+    ASSERT_TRUE(r->engine.mxbyPeriod());
+    const QList<QStringList> alone = lineRows(*r, true);
+    ASSERT_GT(alone.size(), 100);
+    EXPECT_EQ(alone, byCode);
+
+    // A line kept under a code that begins with the account's, one the chart
+    // does not list, early in March: the ledger by period merges it by date.
+    ScratchVoucher stray;
+    stray.period = 3;
+    stray.date = QDate(2026, 3, 1);
+    stray.lines = {{QStringLiteral("1002019"), QStringLiteral("未列科目"), Currency::fromUnits(70000)},
+                   {QStringLiteral("6051"), QStringLiteral("未列科目"), {}, Currency::fromUnits(70000)}};
+    addScratchVoucher(r->session->login->connection(), 2026, stray);
+    r->grid.setRows(0);
+    ASSERT_TRUE(r->engine.mxbyPeriod());
+    const QList<QStringList> merged = lineRows(*r, true);
+    ASSERT_EQ(merged.size(), alone.size() + 1);
+    const auto found = std::find_if(merged.begin(), merged.end(),
+                                    [](const QStringList &line) { return line[3].trimmed() == QStringLiteral("未列科目"); });
+    ASSERT_NE(found, merged.end());
+    EXPECT_EQ((*found)[0].toInt(), 3);
 }
 
 TEST_P(DetailLedger, RefusesWhatItCannotComputeWithTheRightMessage)
