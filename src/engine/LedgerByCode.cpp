@@ -88,29 +88,30 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
     }
     const QString codePattern = likePrefixParameter(sKmCode) + QLatin1Char('%');
     const int beginPeriod = bBeginPeriod, endPeriod = bEndPeriod, unposted = bIncludeUnposted, year = m_pub.year();
-    auto linesOf = [=](int first, int last, int order) -> LineFeed::Query {
+    // In period order the period leads the sort: asked a period at a time,
+    // the database sorts one period's lines before the first row instead of
+    // the whole range's, and the results read one after the other are the
+    // range's in its order. When every line is the account's own, period
+    // order is code order, which the code index gives without any sort.
+    const bool periodAtATime = byPeriod && linesUnderLongerCodes(sKmCode);
+    auto linesOf = [=](int first, int last) -> LineFeed::Query {
         return [=](Connection &database) {
             return database.procedure(QStringLiteral("GL_SubsLedger"))
                 .set(QStringLiteral("KmCode"), codePattern)
                 .set(QStringLiteral("beginPeriod"), first)
                 .set(QStringLiteral("endPeriod"), last)
                 .set(QStringLiteral("bVouch"), unposted)
-                .set(QStringLiteral("byPeriod"), order)
+                .set(QStringLiteral("byPeriod"), periodAtATime ? 1 : 0)
                 .set(QStringLiteral("iyear"), year)
                 .execute(RecordSet::Cursor::Forward);
         };
     };
-    // In period order the period leads the sort: asked a period at a time,
-    // the database sorts one period's lines before the first row instead of
-    // the whole range's, and the results read one after the other are the
-    // range's in its order. When every line is the account's own, period
-    // order is code order, which the code index gives without any sort.
     QList<LineFeed::Query> queries;
-    if (byPeriod && linesUnderLongerCodes(sKmCode))
+    if (periodAtATime)
         for (int p = beginPeriod; p <= endPeriod; ++p)
-            queries << linesOf(p, p, 1);
+            queries << linesOf(p, p);
     else
-        queries << linesOf(beginPeriod, endPeriod, 0);
+        queries << linesOf(beginPeriod, endPeriod);
     // The counterpart column's walk follows the ledger's lines on the reading thread.
     LineFeed::LineWorkMaker counterparts;
     if (iShowEqual)

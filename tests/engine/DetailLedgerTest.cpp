@@ -85,14 +85,8 @@ QHash<QString, Currency> checkArithmetic(EngineRig &r, int balanceColumn = Balan
     return closing;
 }
 
-// A voucher line's row as its month, day, voucher, summary, amounts and balance.
-QStringList lineCells(EngineRig &r, int row)
-{
-    return {r.cell(row, Month), r.cell(row, Day),   r.cell(row, Voucher), r.cell(row, Digest),
-            r.cell(row, Debit), r.cell(row, Credit), r.cell(row, Balance), r.cell(row, Direction)};
-}
-
-// The voucher lines of a ledger; with `dateOrder`, checks they come in date order.
+// The voucher lines of a ledger, each as its month, day, voucher, summary,
+// amounts and balance; with `dateOrder`, checks they come in date order.
 QList<QStringList> lineRows(EngineRig &r, bool dateOrder)
 {
     QList<QStringList> lines;
@@ -101,10 +95,12 @@ QList<QStringList> lineRows(EngineRig &r, bool dateOrder)
         if (kindOf(r, row) != RowKind::Line)
             continue;
         const QString date = r.cell(row, Month).rightJustified(2, u'0') + r.cell(row, Day).rightJustified(2, u'0');
-        if (dateOrder)
+        if (dateOrder) {
             EXPECT_GE(date, last) << "row " << row;
+        }
         last = date;
-        lines << lineCells(r, row);
+        lines << QStringList{r.cell(row, Month), r.cell(row, Day),    r.cell(row, Voucher), r.cell(row, Digest),
+                             r.cell(row, Debit), r.cell(row, Credit), r.cell(row, Balance), r.cell(row, Direction)};
     }
     return lines;
 }
