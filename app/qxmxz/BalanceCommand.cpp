@@ -142,14 +142,14 @@ int runBalance(const CliArguments &args, QTextStream &out, QTextStream &err)
     // Machine readers get signed numbers (debit positive) with an English direction word.
     auto number = [](Currency value) { return TypedCell(value.toDouble(), 2); };
     auto word = [](Currency value) {
-        return QJsonValue(value.sign() > 0 ? QStringLiteral("debit") : value.sign() < 0 ? QStringLiteral("credit") : QStringLiteral("balanced"));
+        return TypedCell(value.sign() > 0 ? QStringLiteral("debit") : value.sign() < 0 ? QStringLiteral("credit") : QStringLiteral("balanced"));
     };
     table.typedCell = [&](qsizetype row, int column) -> TypedCell {
             const BalanceLine &l = lines[row];
             switch (column) {
-            case 0: return l.code.isEmpty() ? QJsonValue() : QJsonValue(l.code);
+            case 0: return l.code.isEmpty() ? TypedCell() : TypedCell(l.code);
             case 1: return l.name;
-            case 2: return l.grade ? QJsonValue(l.grade) : QJsonValue();
+            case 2: return l.grade ? TypedCell::whole(l.grade) : TypedCell();
             case 3: return word(l.opening);
             case 4: return number(l.opening);
             case 5: return number(l.debit);

@@ -4,7 +4,6 @@
 #include <QJsonDocument>
 #include <QLocale>
 #include <QJsonObject>
-#include <QJsonValue>
 
 namespace qxmxz::cli {
 
@@ -33,49 +32,82 @@ QString padded(const QString &text, int width, bool right)
 // decimals (or their shortest exact form).
 QString plainText(const TypedCell &cell)
 {
-    const QJsonValue &value = cell.value;
-    if (value.isDouble())
-        return cell.decimals >= 0 ? QString::number(value.toDouble(), 'f', cell.decimals)
-                                  : QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-    if (value.isBool())
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.toString();
+    switch (cell.kind) {
+    case TypedCell::Kind::Number:
+        return cell.decimals >= 0 ? QString::number(cell.number, 'f', cell.decimals)
+                                  : QString::number(cell.number, 'g', QLocale::FloatingPointShortest);
+    case TypedCell::Kind::Truth:
+        return cell.truth ? QStringLiteral("true") : QStringLiteral("false");
+    case TypedCell::Kind::Text:
+        return cell.text;
+    case TypedCell::Kind::Null:
+        break;
+    }
+    return {};
 }
 
-void appendJsonString(QByteArray &out, const QString &text)
+void appendJsonString(QString &out, QStringView text)
 {
-    QString escaped;
-    escaped.reserve(text.size() + 2);
-    escaped += u'"';
+    out += u'"';
     for (QChar c : text) {
         const char16_t u = c.unicode();
         if (u == u'"' || u == u'\\') {
-            escaped += u'\\';
-            escaped += c;
+            out += u'\\';
+            out += c;
         } else if (u < 0x20) {
-            escaped += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+            out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
         } else {
-            escaped += c;
+            out += c;
         }
     }
-    escaped += u'"';
-    out += escaped.toUtf8();
+    out += u'"';
 }
 
 // JSON of a typed cell: the same text as CSV for numbers, so both agree digit for digit.
-void appendJsonValue(QByteArray &out, const TypedCell &cell)
+void appendJsonValue(QString &out, const TypedCell &cell)
 {
-    const QJsonValue &value = cell.value;
-    if (value.isNull() || value.isUndefined())
-        out += "null";
-    else if (value.isDouble())
-        out += plainText(cell).toLatin1();
-    else if (value.isBool())
-        out += value.toBool() ? "true" : "false";
-    else
-        appendJsonString(out, value.toString());
+    switch (cell.kind) {
+    case TypedCell::Kind::Null:
+        out += QLatin1StringView("null");
+        break;
+    case TypedCell::Kind::Number:
+        out += plainText(cell);
+        break;
+    case TypedCell::Kind::Truth:
+        out += cell.truth ? QLatin1StringView("true") : QLatin1StringView("false");
+        break;
+    case TypedCell::Kind::Text:
+        appendJsonString(out, cell.text);
+        break;
+    }
 }
 
+// Rows are gathered as text and written in pieces of a few dozen kilobytes:
+// one conversion to UTF-8 and one write per piece instead of per row.
+class PiecewiseWriter {
+public:
+    explicit PiecewiseWriter(QIODevice &out) : m_out(out) { m_text.reserve(pieceSize + pieceSize / 4); }
+    ~PiecewiseWriter() { flush(); }
+    QString &text() { return m_text; }
+    // Called between rows, so that a piece never ends inside a character.
+    void rowDone()
+    {
+        if (m_text.size() >= pieceSize)
+            flush();
+    }
+    void flush()
+    {
+        if (m_text.isEmpty())
+            return;
+        m_out.write(m_text.toUtf8());
+        m_text.clear();
+    }
+
+private:
+    static constexpr qsizetype pieceSize = 32 * 1024;
+    QIODevice &m_out;
+    QString m_text;
+};
 
 } // namespace
 
@@ -119,19 +151,29 @@ void writeTable(const TableSource &table, TableFormat format, QIODevice &out, bo
     }
     case TableFormat::Csv: {
         const bool typed = bool(table.typedCell);
-        QStringList cells;
+        PiecewiseWriter writer(out);
+        QString &line = writer.text();
+        auto endLine = [&] {
+            line += QLatin1StringView("\r\n");
+            writer.rowDone();
+        };
         if (!continuation) {
             // A byte-order mark lets spreadsheet programs read the Chinese text as UTF-8.
-            out.write("\xEF\xBB\xBF");
-            for (int c = 0; c < columns; ++c)
-                cells << csvField(typed ? table.keys.value(c) : table.headings.value(c));
-            out.write((cells.join(u',') + QStringLiteral("\r\n")).toUtf8());
+            line += QChar(0xFEFF);
+            for (int c = 0; c < columns; ++c) {
+                if (c > 0)
+                    line += u',';
+                appendCsvField(line, typed ? table.keys.value(c) : table.headings.value(c));
+            }
+            endLine();
         }
         for (qsizetype r = 0; r < table.rowCount; ++r) {
-            cells.clear();
-            for (int c = 0; c < columns; ++c)
-                cells << csvField(typed ? plainText(table.typedCell(r, c)) : table.cell(r, c));
-            out.write((cells.join(u',') + QStringLiteral("\r\n")).toUtf8());
+            for (int c = 0; c < columns; ++c) {
+                if (c > 0)
+                    line += u',';
+                appendCsvField(line, typed ? plainText(table.typedCell(r, c)) : table.cell(r, c));
+            }
+            endLine();
         }
         break;
     }
@@ -139,21 +181,22 @@ void writeTable(const TableSource &table, TableFormat format, QIODevice &out, bo
         const bool wrapped = !table.header.isEmpty();
         if (wrapped)
             out.write("{\"header\":" + QJsonDocument(table.header).toJson(QJsonDocument::Compact) + ",\n\"rows\":");
-        out.write("[");
-        QByteArray row;
+        PiecewiseWriter writer(out);
+        QString &row = writer.text();
+        row += u'[';
         for (qsizetype r = 0; r < table.rowCount; ++r) {
-            row = r == 0 ? "\n{" : ",\n{";
+            row += r == 0 ? QLatin1StringView("\n{") : QLatin1StringView(",\n{");
             for (int c = 0; c < columns; ++c) {
                 if (c > 0)
-                    row += ',';
+                    row += u',';
                 appendJsonString(row, table.keys[c]);
-                row += ':';
+                row += u':';
                 appendJsonValue(row, table.typedCell ? table.typedCell(r, c) : TypedCell(table.cell(r, c)));
             }
-            row += '}';
-            out.write(row);
+            row += u'}';
+            writer.rowDone();
         }
-        out.write(wrapped ? "\n]}\n" : "\n]\n");
+        row += wrapped ? QLatin1StringView("\n]}\n") : QLatin1StringView("\n]\n");
         break;
     }
     }

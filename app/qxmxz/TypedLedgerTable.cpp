@@ -168,17 +168,11 @@ struct RowFacts {
     QString currency;
 };
 
-QJsonValue textOrNull(const QString &text)
-{
-    const QString t = text.trimmed();
-    return t.isEmpty() ? QJsonValue() : QJsonValue(t);
-}
-
 TypedCell numberOrNull(const QString &text, int sign = 1)
 {
     const CellReading reading = readCell(text, false);
     if (reading.kind != CellReading::Number)
-        return textOrNull(text);
+        return TypedCell::textOrNull(text);
     return TypedCell(reading.number * sign, reading.decimals);
 }
 
@@ -266,23 +260,23 @@ TableSource typedLedgerTable(const GlPublic &pub, const GridModel &grid, const Q
         };
         switch (s.field.type) {
         case FieldType::Kind:
-            return kindName(fact.kind);
+            return TypedCell(kindName(fact.kind));
         case FieldType::Ledger:
-            return ledger;
+            return TypedCell(ledger);
         case FieldType::Of:
-            return fact.kind == RowKind::Currency ? QJsonValue(kindName(fact.of)) : QJsonValue();
+            return fact.kind == RowKind::Currency ? TypedCell(kindName(fact.of)) : TypedCell();
         case FieldType::Currency:
-            return textOrNull(fact.currency);
+            return TypedCell::textOrNull(fact.currency);
         case FieldType::Period: {
             const int p = period();
-            return p ? QJsonValue(p) : QJsonValue();
+            return p ? TypedCell::whole(p) : TypedCell();
         }
         case FieldType::Date: {
             const int p = period();
             const int month = grid.TextMatrix(r, monthColumn).toInt();
             const int day = grid.TextMatrix(r, dayColumn).toInt();
             if (!p || day <= 0)
-                return QJsonValue();
+                return {};
             QDate date;
             if (line)
                 date = lineDate(pub, p, month, day);
@@ -290,32 +284,34 @@ TableSource typedLedgerTable(const GlPublic &pub, const GridModel &grid, const Q
                 date = pub.calendar().end(p);
             else if (day == pub.calendar().begin(p).day())
                 date = pub.calendar().begin(p);
-            return date.isValid() ? QJsonValue(date.toString(Qt::ISODate)) : QJsonValue();
+            return date.isValid() ? TypedCell(date.toString(Qt::ISODate)) : TypedCell();
         }
         case FieldType::Text:
-            return textOrNull(text);
+            return TypedCell::textOrNull(text);
         case FieldType::Summary:
-            return textOrNull(fact.kind == RowKind::Currency ? QString() : text);
+            return TypedCell::textOrNull(fact.kind == RowKind::Currency ? QString() : text);
         case FieldType::Number:
             return numberOrNull(text);
         case FieldType::Balance:
+            if (text.isEmpty())
+                return {};
             // Balances are shown as magnitudes beside their direction: a credit one turns all three signs.
             return numberOrNull(text, grid.TextMatrix(r, directionColumn).trimmed() == credit ? -1 : 1);
         case FieldType::Direction: {
             const QString d = text.trimmed();
             if (d.isEmpty())
-                return QJsonValue();
-            return d == debit ? QStringLiteral("debit") : d == credit ? QStringLiteral("credit") : QStringLiteral("balanced");
+                return {};
+            return TypedCell(d == debit ? QStringLiteral("debit") : d == credit ? QStringLiteral("credit") : QStringLiteral("balanced"));
         }
         case FieldType::Ancestor: {
             // The month-by-month ledger sums its end accounts into their parents' rows.
             const AccountRecord *account = pub.chart().find(text.trimmed());
-            return QJsonValue(monthly && account && !account->isEnd);
+            return TypedCell::boolean(monthly && account && !account->isEnd);
         }
         case FieldType::Posted:
-            return line ? QJsonValue(text.trimmed() == u"1") : QJsonValue();
+            return line ? TypedCell::boolean(text.trimmed() == u"1") : TypedCell();
         }
-        return QJsonValue();
+        return {};
     };
 
     table.header = QJsonObject{{QStringLiteral("report"), heading.report},
@@ -327,8 +323,12 @@ TableSource typedLedgerTable(const GlPublic &pub, const GridModel &grid, const Q
                                {QStringLiteral("style"), heading.style},
                                {QStringLiteral("unposted"), heading.unposted}};
     const AccountRecord *account = pub.chart().find(heading.account);
-    table.header.insert(QStringLiteral("currency"), textOrNull(account ? account->currencyName : QString()));
-    table.header.insert(QStringLiteral("unit"), textOrNull(account ? account->measureUnit : QString()));
+    auto headerText = [](const QString &text) {
+        const QString t = text.trimmed();
+        return t.isEmpty() ? QJsonValue() : QJsonValue(t);
+    };
+    table.header.insert(QStringLiteral("currency"), headerText(account ? account->currencyName : QString()));
+    table.header.insert(QStringLiteral("unit"), headerText(account ? account->measureUnit : QString()));
     if (!heading.endAccount.isEmpty()) {
         table.header.insert(QStringLiteral("endAccount"), heading.endAccount);
         table.header.insert(QStringLiteral("endName"), pub.accountName(heading.endAccount));

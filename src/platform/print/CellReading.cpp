@@ -1,8 +1,85 @@
 #include "CellReading.h"
 
-#include <QRegularExpression>
+#include <optional>
 
 namespace qxmxz {
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool allAsciiDigits(QStringView text)
+{
+    for (QChar c : text)
+        if (!isAsciiDigit(c))
+            return false;
+    return !text.isEmpty();
+}
+
+bool isAscii(QStringView text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+// Cells are read by the hundred thousand when a ledger is written out, so
+// they are read by hand rather than by patterns. Only ASCII digits and signs
+// make numbers and dates: a cell with any other character is a text.
+std::optional<QDate> asciiDate(QStringView t)
+{
+    auto separator = [](QChar c) { return c == u'-' || c == u'.'; };
+    if (t.size() != 10 || !allAsciiDigits(t.first(4)) || !separator(t[4]) || !allAsciiDigits(t.sliced(5, 2))
+        || !separator(t[7]) || !allAsciiDigits(t.sliced(8, 2)))
+        return std::nullopt;
+    return QDate(t.first(4).toInt(), t.sliced(5, 2).toInt(), t.sliced(8, 2).toInt());
+}
+
+struct NumberParts {
+    bool negative = false;
+    QStringView whole;    // as shown, separators included
+    QStringView fraction; // empty when there is no decimal point
+};
+
+// -1,234.50, 0.00, +12: a sign, then digits, either plain or in groups of
+// three after a first group of one to three, then a point and digits.
+std::optional<NumberParts> asciiNumber(QStringView t)
+{
+    NumberParts parts;
+    qsizetype i = 0;
+    if (t[0] == u'-' || t[0] == u'+') {
+        parts.negative = t[0] == u'-';
+        ++i;
+    }
+    const qsizetype wholeStart = i;
+    while (i < t.size() && (isAsciiDigit(t[i]) || t[i] == u','))
+        ++i;
+    parts.whole = t.sliced(wholeStart, i - wholeStart);
+    if (parts.whole.contains(u',')) {
+        const QList<QStringView> groups = parts.whole.split(u',');
+        if (groups.first().size() > 3 || !allAsciiDigits(groups.first()))
+            return std::nullopt;
+        for (qsizetype g = 1; g < groups.size(); ++g)
+            if (groups[g].size() != 3 || !allAsciiDigits(groups[g]))
+                return std::nullopt;
+    } else if (parts.whole.isEmpty()) {
+        return std::nullopt;
+    }
+    if (i < t.size()) {
+        if (t[i] != u'.')
+            return std::nullopt;
+        parts.fraction = t.sliced(i + 1);
+        if (!allAsciiDigits(parts.fraction))
+            return std::nullopt;
+    }
+    return parts;
+}
+
+} // namespace
 
 CellReading readCell(const QString &text, bool decimalRequired)
 {
@@ -10,31 +87,33 @@ CellReading readCell(const QString &text, bool decimalRequired)
     const QString t = text.trimmed();
     if (t.isEmpty())
         return reading;
-    static const QRegularExpression number(QStringLiteral(R"(^([-+]?)(\d{1,3}(?:,\d{3})+|\d+)(?:\.(\d+))?$)"));
-    static const QRegularExpression date(QStringLiteral(R"(^(\d{4})[-.](\d{2})[-.](\d{2})$)"));
-    if (const auto m = date.match(t); m.hasMatch()) {
-        const QDate d(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-        if (d.isValid()) {
-            reading.kind = CellReading::Date;
-            reading.date = d;
-            return reading;
-        }
+    reading.kind = CellReading::Text;
+    if (!isAscii(t))
+        return reading;
+    if (const std::optional<QDate> d = asciiDate(t); d && d->isValid()) {
+        reading.kind = CellReading::Date;
+        reading.date = *d;
+        return reading;
     }
-    if (const auto m = number.match(t); m.hasMatch() && (!decimalRequired || m.capturedLength(3) > 0)) {
-        QString digits = m.captured(2);
-        reading.thousands = digits.contains(u',');
-        digits.remove(u',');
-        const QString fraction = m.captured(3);
+    if (const std::optional<NumberParts> n = asciiNumber(t); n && (!decimalRequired || !n->fraction.isEmpty())) {
+        reading.thousands = n->whole.contains(u',');
+        QString digits;
+        digits.reserve(n->whole.size() + n->fraction.size() + 1);
+        for (QChar c : n->whole)
+            if (c != u',')
+                digits += c;
+        if (!n->fraction.isEmpty()) {
+            digits += u'.';
+            digits += n->fraction;
+        }
         bool ok = false;
-        const double value = (digits + (fraction.isEmpty() ? QString() : u'.' + fraction)).toDouble(&ok);
+        const double value = digits.toDouble(&ok);
         if (ok) {
             reading.kind = CellReading::Number;
-            reading.number = m.captured(1) == u"-" ? -value : value;
-            reading.decimals = int(fraction.size());
-            return reading;
+            reading.number = n->negative ? -value : value;
+            reading.decimals = int(n->fraction.size());
         }
     }
-    reading.kind = CellReading::Text;
     return reading;
 }
 

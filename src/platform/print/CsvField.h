@@ -1,18 +1,42 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace qxmxz {
 
-// One CSV field: quoted, with its quotes doubled, when it holds a comma, a
-// quote or a line break; as it is otherwise.
+// A CSV field is quoted, with its quotes doubled, when it holds a comma, a
+// quote or a line break; it stands as it is otherwise.
+inline bool csvNeedsQuotes(QStringView text)
+{
+    for (QChar c : text)
+        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r')
+            return true;
+    return false;
+}
+
+inline void appendCsvField(QString &line, QStringView text)
+{
+    if (!csvNeedsQuotes(text)) {
+        line += text;
+        return;
+    }
+    line += u'"';
+    for (QChar c : text) {
+        if (c == u'"')
+            line += u'"';
+        line += c;
+    }
+    line += u'"';
+}
+
 inline QString csvField(const QString &text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+    if (!csvNeedsQuotes(text))
         return text;
-    QString q = text;
-    q.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + q + u'"';
+    QString field;
+    appendCsvField(field, text);
+    return field;
 }
 
 } // namespace qxmxz
