@@ -1,6 +1,8 @@
 #include "CellReading.h"
 
+#include <charconv>
 #include <optional>
+#include <string>
 
 namespace qxmxz {
 
@@ -97,18 +99,21 @@ CellReading readCell(const QString &text, bool decimalRequired)
     }
     if (const std::optional<NumberParts> n = asciiNumber(t); n && (!decimalRequired || !n->fraction.isEmpty())) {
         reading.thousands = n->whole.contains(u',');
-        QString digits;
-        digits.reserve(n->whole.size() + n->fraction.size() + 1);
+        // The digits without separators, as the C locale writes them; from_chars
+        // rounds as exactly as any decimal reader and asks no locale.
+        std::string digits;
+        digits.reserve(std::size_t(n->whole.size() + n->fraction.size() + 1));
         for (QChar c : n->whole)
             if (c != u',')
-                digits += c;
+                digits += char(c.unicode());
         if (!n->fraction.isEmpty()) {
-            digits += u'.';
-            digits += n->fraction;
+            digits += '.';
+            for (QChar c : n->fraction)
+                digits += char(c.unicode());
         }
-        bool ok = false;
-        const double value = digits.toDouble(&ok);
-        if (ok) {
+        double value = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (error == std::errc() && end == digits.data() + digits.size()) {
             reading.kind = CellReading::Number;
             reading.number = n->negative ? -value : value;
             reading.decimals = int(n->fraction.size());
