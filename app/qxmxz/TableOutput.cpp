@@ -49,17 +49,22 @@ QString plainText(const TypedCell &cell)
 void appendJsonString(QString &out, QStringView text)
 {
     out += u'"';
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'"' || u == u'\\') {
-            out += u'\\';
-            out += c;
-        } else if (u < 0x20) {
+    // Runs without a character to escape are appended whole.
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u != u'"' && u != u'\\' && u >= 0x20)
+            continue;
+        out += text.sliced(runStart, i - runStart);
+        if (u < 0x20)
             out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
-        } else {
-            out += c;
+        else {
+            out += u'\\';
+            out += QChar(u);
         }
+        runStart = i + 1;
     }
+    out += text.sliced(runStart);
     out += u'"';
 }
 
@@ -181,6 +186,13 @@ void writeTable(const TableSource &table, TableFormat format, QIODevice &out, bo
         const bool wrapped = !table.header.isEmpty();
         if (wrapped)
             out.write("{\"header\":" + QJsonDocument(table.header).toJson(QJsonDocument::Compact) + ",\n\"rows\":");
+        // Every row repeats the keys: they are quoted once.
+        QStringList quotedKeys;
+        for (int c = 0; c < columns; ++c) {
+            QString key;
+            appendJsonString(key, table.keys[c]);
+            quotedKeys << key + u':';
+        }
         PiecewiseWriter writer(out);
         QString &row = writer.text();
         row += u'[';
@@ -189,8 +201,7 @@ void writeTable(const TableSource &table, TableFormat format, QIODevice &out, bo
             for (int c = 0; c < columns; ++c) {
                 if (c > 0)
                     row += u',';
-                appendJsonString(row, table.keys[c]);
-                row += u':';
+                row += quotedKeys[c];
                 appendJsonValue(row, table.typedCell ? table.typedCell(r, c) : TypedCell(table.cell(r, c)));
             }
             row += u'}';
