@@ -58,19 +58,23 @@ std::optional<NumberParts> asciiNumber(QStringView t)
         ++i;
     }
     const qsizetype wholeStart = i;
-    while (i < t.size() && (isAsciiDigit(t[i]) || t[i] == u','))
-        ++i;
-    parts.whole = t.sliced(wholeStart, i - wholeStart);
-    if (parts.whole.contains(u',')) {
-        const QList<QStringView> groups = parts.whole.split(u',');
-        if (groups.first().size() > 3 || !allAsciiDigits(groups.first()))
-            return std::nullopt;
-        for (qsizetype g = 1; g < groups.size(); ++g)
-            if (groups[g].size() != 3 || !allAsciiDigits(groups[g]))
+    qsizetype group = 0; // digits since the start or the last separator
+    bool grouped = false;
+    for (; i < t.size(); ++i) {
+        if (isAsciiDigit(t[i])) {
+            ++group;
+        } else if (t[i] == u',') {
+            if (group == 0 || group > 3 || (grouped && group != 3))
                 return std::nullopt;
-    } else if (parts.whole.isEmpty()) {
-        return std::nullopt;
+            grouped = true;
+            group = 0;
+        } else {
+            break;
+        }
     }
+    if (group == 0 || (grouped && group != 3))
+        return std::nullopt;
+    parts.whole = t.sliced(wholeStart, i - wholeStart);
     if (i < t.size()) {
         if (t[i] != u'.')
             return std::nullopt;
