@@ -78,10 +78,51 @@ QString takeCell(const char *&p)
     return text;
 }
 
-void skipCell(const char *&p)
+// A text's header is its length shifted left by one with the UTF-16 flag in
+// the low bit, so "UTF-16 of no characters" never describes a text: that
+// header opens a run of empty cells, followed by the run's length. A ledger
+// row leaves most of its fifty-odd columns empty, and one byte per empty
+// cell was a third of its record.
+constexpr quint64 emptyRun = 1;
+// The header of one empty cell, where the cells of a run point.
+constexpr char emptyCell[1] = {0};
+
+char *putEmptyCells(char *out, quint64 count)
 {
-    const quint64 header = takeNumber(p);
-    p += qsizetype(header >> 1) * ((header & 1) ? 2 : 1);
+    if (count == 1) {
+        *out++ = emptyCell[0];
+        return out;
+    }
+    out = putNumber(out, emptyRun);
+    return putNumber(out, count);
+}
+
+// Hands `visit` the header of each of a record's `count` cells (the shared
+// empty header for the cells of a run) and returns the end of the record.
+template <typename Visit>
+const char *walkCells(const char *p, quint64 count, Visit visit)
+{
+    quint64 column = 0;
+    while (column < count) {
+        const char *cell = p;
+        const quint64 header = takeNumber(p);
+        if (header == emptyRun) {
+            const quint64 run = qMin(takeNumber(p), count - column);
+            for (quint64 i = 0; i < run; ++i)
+                visit(emptyCell);
+            column += run;
+            continue;
+        }
+        p += qsizetype(header >> 1) * ((header & 1) ? 2 : 1);
+        visit(cell);
+        ++column;
+    }
+    return p;
+}
+
+const char *recordEnd(const char *p, quint64 count)
+{
+    return walkCells(p, count, [](const char *) {});
 }
 
 } // namespace
@@ -170,11 +211,8 @@ QString CellTextStore::cell(qsizetype row, int column) const
     if (row != m_seekRow) {
         const char *p = recordStart(location);
         const quint64 count = takeNumber(p);
-        m_seekCells.resize(std::size_t(count));
-        for (quint64 i = 0; i < count; ++i) {
-            m_seekCells[std::size_t(i)] = p;
-            skipCell(p);
-        }
+        m_seekCells.clear();
+        walkCells(p, count, [this](const char *cell) { m_seekCells.push_back(cell); });
         m_seekRow = row;
     }
     if (std::size_t(column) >= m_seekCells.size())
@@ -239,8 +277,8 @@ QList<QString> CellTextStore::decodedRow(Location location) const
         return cells;
     const char *p = recordStart(location);
     const quint64 count = qMin(takeNumber(p), quint64(m_columnCount));
-    for (quint64 column = 0; column < count; ++column)
-        cells[qsizetype(column)] = takeCell(p);
+    qsizetype column = 0;
+    walkCells(p, count, [&](const char *cell) { cells[column++] = takeCell(cell); });
     return cells;
 }
 
@@ -254,9 +292,7 @@ qsizetype CellTextStore::recordSize(Location location) const
     const char *start = recordStart(location);
     const char *p = start;
     const quint64 count = takeNumber(p);
-    for (quint64 column = 0; column < count; ++column)
-        skipCell(p);
-    return p - start;
+    return recordEnd(p, count) - start;
 }
 
 void CellTextStore::release(Location location)
@@ -284,8 +320,19 @@ CellTextStore::Location CellTextStore::store(const Cells &cells, int count)
     if (m_scratch.size() < bound)
         m_scratch.resize(bound);
     char *out = putNumber(m_scratch.data(), quint64(stored));
-    for (int column = 0; column < stored; ++column)
-        out = putCell(out, QStringView(cells[column]));
+    quint64 empties = 0; // empty cells waiting for the next text
+    for (int column = 0; column < stored; ++column) {
+        const QStringView text(cells[column]);
+        if (text.isEmpty()) {
+            ++empties;
+            continue;
+        }
+        if (empties) {
+            out = putEmptyCells(out, empties);
+            empties = 0;
+        }
+        out = putCell(out, text);
+    }
     return appendRecord(m_scratch.data(), quint32(out - m_scratch.data()));
 }
 
@@ -320,9 +367,7 @@ void CellTextStore::compactIfWorthIt()
         const char *start = old[location.block].bytes.get() + location.offset;
         const char *p = start;
         const quint64 count = takeNumber(p);
-        for (quint64 column = 0; column < count; ++column)
-            skipCell(p);
-        location = appendRecord(start, quint32(p - start));
+        location = appendRecord(start, quint32(recordEnd(p, count) - start));
     }
 }
 

@@ -12,8 +12,9 @@ namespace qxmxz {
 // object per cell. Each row is one record in a large append-only byte block:
 // a cell count, then per cell a length with a one-bit width flag and the
 // characters, one byte each when they all fit Latin-1 (numbers, codes,
-// dates), UTF-16 otherwise (Chinese summaries and names). Trailing empty
-// cells are not stored, and a row with no text has no record at all.
+// dates), UTF-16 otherwise (Chinese summaries and names). Empty cells
+// between texts are stored as runs, trailing ones not at all, and a row with
+// no text has no record.
 //
 // A changed row is written again at the end of the blocks; the space of its
 // old record is counted and reclaimed by compacting once it outweighs the
