@@ -174,7 +174,7 @@ QSqlDatabase Connection::streamingDatabase(RecordSet::Cursor cursor, std::shared
         name = m_streams->free.takeLast();
     } else {
         name = QStringLiteral("%1-stream-%2").arg(m_streams->baseName).arg(m_streams->names.size());
-        QSqlDatabase clone = QSqlDatabase::cloneDatabase(database(), name);
+        QSqlDatabase clone = QSqlDatabase::cloneDatabase(m_connectionName, name); // without opening ours
         if (!clone.open()) {
             const QString reason = clone.lastError().text();
             clone = QSqlDatabase();
@@ -261,22 +261,34 @@ std::unique_ptr<Connection> Connection::openSibling(Streams streams) const
     const QString name = nextConnectionName();
     // The overload by name may be called on any thread; the clone belongs to the caller's.
     QSqlDatabase db = QSqlDatabase::cloneDatabase(m_connectionName, name);
-    if (!db.isValid() || !db.open()) {
-        const QString reason = db.lastError().text().trimmed();
+    if (!db.isValid()) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
-        throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), reason);
+        throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText), {});
     }
+    auto sibling = std::unique_ptr<Connection>(new Connection(name, m_connectionText,
+                                                              makeDialect(backend(), ProcedureCatalog::names()),
+                                                              m_money, m_throughOdbc));
+    sibling->m_streamsOnItself = streams == Streams::OnItself;
+    // A server connection whose results all stream on clones may never run a
+    // statement of its own: it is opened when one comes, which saves the
+    // server a session (and the reading its start) in the usual case.
+    sibling->m_opensWhenUsed = !sibling->m_streamsOnItself && backend() == Backend::Postgres && !m_throughOdbc;
+    if (!sibling->m_opensWhenUsed)
+        sibling->openSiblingDatabase(db);
+    return sibling;
+}
+
+void Connection::openSiblingDatabase(QSqlDatabase &db) const
+{
+    if (!db.open())
+        throw Failure(QStringLiteral("Cannot open a second connection to %1").arg(m_connectionText),
+                      db.lastError().text().trimmed());
     // A reading thread passes over its pages once, in the order of an index:
     // a small page cache of its own serves it as well as the main one's.
     prepareOpened(db, backend(), SiblingCacheKiB);
     if (backend() == Backend::Postgres && !m_throughOdbc)
         prepareForStreaming(db);
-    auto sibling = std::unique_ptr<Connection>(new Connection(name, m_connectionText,
-                                                              makeDialect(backend(), ProcedureCatalog::names()),
-                                                              m_money, m_throughOdbc));
-    sibling->m_streamsOnItself = streams == Streams::OnItself;
-    return sibling;
 }
 
 MoneyEncoding Connection::prepareOpened(QSqlDatabase &db, Backend backend, int cacheKiB)
@@ -351,7 +363,10 @@ RecordSet Connection::withMoney(RecordSet &&rs) const
 
 QSqlDatabase Connection::database() const
 {
-    return QSqlDatabase::database(m_connectionName, false);
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (m_opensWhenUsed && !db.isOpen())
+        openSiblingDatabase(db);
+    return db;
 }
 
 RecordSet Connection::runAction(const SqlAction &action, const QString &original, RecordSet::Cursor cursor,

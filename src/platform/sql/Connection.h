@@ -119,6 +119,7 @@ private:
     static constexpr int MainCacheKiB = 2048, SiblingCacheKiB = 1024;
     static MoneyEncoding prepareOpened(QSqlDatabase &db, Backend backend, int cacheKiB = MainCacheKiB);
     static void setSqlitePageCache(QSqlDatabase &db, int kib);
+    void openSiblingDatabase(QSqlDatabase &db) const;
     RecordSet withMoney(RecordSet &&rs) const;
     // A database for a forward-only result. PostgreSQL loses a streamed result
     // when the same connection runs another statement, so each stream there
@@ -134,6 +135,7 @@ private:
     MoneyEncoding m_money = MoneyEncoding::Decimal;
     bool m_throughOdbc = false;
     bool m_streamsOnItself = false;
+    bool m_opensWhenUsed = false; // a sibling not yet opened: see openSibling
     std::shared_ptr<StreamPool> m_streams;
     std::unique_ptr<PreparedQueries> m_prepared;
 };
