@@ -84,19 +84,20 @@ void CounterpartWalk::restart()
     if (m_chosenOnServer) {
         // PostgreSQL would hash the lines of the whole year to join them; as a
         // lateral subquery each voucher's lines come from the index on the
-        // voucher, and the server keeps only the counterparts (the rule of
-        // CounterpartsAmong over the voucher's counts of own lines and of lines
-        // on each side), so that far fewer rows cross to the walk. A line with
-        // none still brings its voucher, as one row without a line.
+        // voucher, and the server keeps only the counterparts, so that far
+        // fewer rows cross to the walk. The rule of CounterpartsAmong is one
+        // count: the line itself is both of its code and on its side, so it is
+        // the voucher's only line of the code and the only one on its side
+        // when no other line is either. A line with no counterparts still
+        // brings its voucher, as one row without a line.
         voucherLines =
             QStringLiteral(" left join lateral (select ccode,inid,md,mc from (select ccode,inid,md,mc,"
-                           "sum(case when ccode=a.ccode then 1 else 0 end) over () as own_lines,"
-                           "sum(case when md<>0 then 1 else 0 end) over () as debit_lines,"
-                           "sum(case when mc<>0 then 1 else 0 end) over () as credit_lines"
+                           "sum(case when ccode=a.ccode or case when a.md<>0 then md<>0 else mc<>0 end"
+                           " then 1 else 0 end) over () as own_side"
                            " from gl_accvouch v where ")
             + ofVoucher
-            + QStringLiteral(") w where own_lines=1 and case when a.md<>0 then debit_lines=1 and mc<>0"
-                             " when a.mc<>0 then credit_lines=1 and md<>0 else false end) v on true");
+            + QStringLiteral(") w where own_side=1 and case when a.md<>0 then mc<>0"
+                             " when a.mc<>0 then md<>0 else false end) v on true");
     } else {
         voucherLines = QStringLiteral(" join gl_accvouch v on ") + ofVoucher;
     }
