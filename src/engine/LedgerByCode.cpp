@@ -140,7 +140,7 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
             for (AccSumRec &r : run.movements)
                 ClearMovement(r);
         }
-        writeVoucherLine(run, line, false);
+        writeVoucherLine(run, line);
         run.lastPeriod = line.period;
     };
 
@@ -200,42 +200,40 @@ bool kmmx::runLedger(bool byPeriod, int accountType)
 // The row writer: one voucher line of the source, or, with the counterpart
 // column shown, one row per counterpart line of the voucher when the line
 // stands alone on its side.
-void kmmx::writeVoucherLine(Run &run, const VoucherLine &line, bool expansion)
+void kmmx::writeVoucherLine(Run &run, const VoucherLine &line)
 {
-    if (iShowEqual && !expansion) {
-        const QList<CounterpartLine> &parts = line.counterpartLines;
-        if (!parts.isEmpty()) {
-            const bool debit = line.isDebit();
-            // Each counterpart row carries the counterpart's share of the line; the
-            // last takes what remains, so the rows add up to the line exactly.
-            const Currency whole = debit ? line.md : line.mc;
-            const Currency wholeForeign = debit ? line.md_f : line.mc_f;
-            const double wholeQuantity = debit ? line.nd_s : line.nc_s;
-            Currency amountLeft = whole, foreignLeft = wholeForeign;
-            double quantityLeft = wholeQuantity;
-            for (qsizetype i = 0; i < parts.size(); ++i) {
-                VoucherLine part = line;
-                part.counterparts = parts[i].code.trimmed();
-                const bool last = i + 1 == parts.size();
-                const Currency amount = last ? amountLeft : (debit ? parts[i].mc : parts[i].md);
-                const Currency foreign = last ? foreignLeft : wholeForeign.prorated(amount, whole);
-                const double quantity =
-                    last ? quantityLeft : (whole.isZero() ? 0 : wholeQuantity * amount.toDouble() / whole.toDouble());
-                amountLeft -= amount;
-                foreignLeft -= foreign;
-                quantityLeft -= quantity;
-                (debit ? part.md : part.mc) = amount;
-                (debit ? part.md_f : part.mc_f) = foreign;
-                (debit ? part.nd_s : part.nc_s) = quantity;
-                writeVoucherLine(run, part, true);
-            }
-            return;
-        }
+    const QList<CounterpartLine> &parts = line.counterpartLines;
+    if (!iShowEqual || parts.size() <= 1) {
+        // One counterpart takes the whole line.
+        writeLineRow(run, line, parts.isEmpty() ? line.counterparts : parts.front().code);
+        return;
     }
-    writeLineRow(run, line);
+    const bool debit = line.isDebit();
+    // Each counterpart row carries the counterpart's share of the line; the
+    // last takes what remains, so the rows add up to the line exactly.
+    const Currency whole = debit ? line.md : line.mc;
+    const Currency wholeForeign = debit ? line.md_f : line.mc_f;
+    const double wholeQuantity = debit ? line.nd_s : line.nc_s;
+    Currency amountLeft = whole, foreignLeft = wholeForeign;
+    double quantityLeft = wholeQuantity;
+    VoucherLine part = line;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool last = i + 1 == parts.size();
+        const Currency amount = last ? amountLeft : (debit ? parts[i].mc : parts[i].md);
+        const Currency foreign = last ? foreignLeft : wholeForeign.prorated(amount, whole);
+        const double quantity =
+            last ? quantityLeft : (whole.isZero() ? 0 : wholeQuantity * amount.toDouble() / whole.toDouble());
+        amountLeft -= amount;
+        foreignLeft -= foreign;
+        quantityLeft -= quantity;
+        (debit ? part.md : part.mc) = amount;
+        (debit ? part.md_f : part.mc_f) = foreign;
+        (debit ? part.nd_s : part.nc_s) = quantity;
+        writeLineRow(run, part, parts[i].code);
+    }
 }
 
-void kmmx::writeLineRow(Run &run, const VoucherLine &line)
+void kmmx::writeLineRow(Run &run, const VoucherLine &line, const QString &counterparts)
 {
     DynasetRecordSet &rs = *run.rows;
     auto set = [&](DisplayColumn column, QVariant value) { rs.setField(run.at[int(column)], std::move(value)); };
@@ -250,12 +248,16 @@ void kmmx::writeLineRow(Run &run, const VoucherLine &line)
     set(DisplayColumn::CodeName, run.accountNameOf(m_pub, line.code));
     set(DisplayColumn::cDigest, line.book == 0 ? QStringLiteral("*") + line.digest : line.digest);
     if (iShowEqual) {
-        QStringList entries;
-        for (const QString &code : line.counterparts.split(u',', Qt::SkipEmptyParts)) {
-            const QString c = code.trimmed();
-            entries << (iEqualWithName ? c + u'(' + m_pub.accountName(c) + u')' : c);
+        if (!iEqualWithName && !counterparts.contains(u',')) {
+            set(DisplayColumn::ccode_equal, counterparts.trimmed());
+        } else {
+            QStringList entries;
+            for (const QString &code : counterparts.split(u',', Qt::SkipEmptyParts)) {
+                const QString c = code.trimmed();
+                entries << (iEqualWithName ? c + u'(' + m_pub.accountName(c) + u')' : c);
+            }
+            set(DisplayColumn::ccode_equal, entries.join(u','));
         }
-        set(DisplayColumn::ccode_equal, entries.join(u','));
     }
     set(DisplayColumn::Smd, FormatAmt(line.md));
     set(DisplayColumn::Smc, FormatAmt(line.mc));

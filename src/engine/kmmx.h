@@ -88,8 +88,9 @@ private:
     void validatePeriods() const;
 
     // by code / by period
-    void writeVoucherLine(Run &run, const VoucherLine &line, bool expansion);
-    void writeLineRow(Run &run, const VoucherLine &line);
+    void writeVoucherLine(Run &run, const VoucherLine &line);
+    // `counterparts`: the codes of the counterpart column, comma-separated.
+    void writeLineRow(Run &run, const VoucherLine &line, const QString &counterparts);
     void writePeriodTotals(Run &run, int period, bool closing, int accountType);
     void pageStep(Run &run, bool force = false);
     void updateLineHint(Run &run, const VoucherLine &line);
